@@ -1,0 +1,53 @@
+#include "Button.h"
+
+#include "Form.h"
+
+#include <QMouseEvent>
+#include <QStyleOptionButton>
+#include <QStylePainter>
+
+Button::Button(Form& form, QWidget* container, const QString& name, const QString& caption)
+    : Control(form, container, name)
+    , caption_(caption)
+{
+    setBackColor(QColor(240, 240, 240));
+}
+
+void Button::setCaption(const QString& caption)
+{
+    caption_ = caption;
+    update();
+}
+
+Control* Button::cloneControl() const
+{
+    auto* copy = new Button(form(), parentWidget(), name(), caption_);
+    copy->copyCommon(*this);
+    return copy;
+}
+
+void Button::paintEvent(QPaintEvent*)
+{
+    QStylePainter p(this);
+    QStyleOptionButton option;
+    option.initFrom(this);
+    option.text = caption_;
+    option.state |= down_ ? QStyle::State_Sunken : QStyle::State_Raised;
+    option.palette.setColor(QPalette::Button, BackColor());
+    option.palette.setColor(QPalette::ButtonText, ForeColor());
+    p.drawControl(QStyle::CE_PushButton, option);
+}
+
+void Button::mousePressEvent(QMouseEvent* e)
+{
+    down_ = e->button() == Qt::LeftButton;
+    update();
+    Control::mousePressEvent(e);
+}
+
+void Button::mouseReleaseEvent(QMouseEvent* e)
+{
+    down_ = false;
+    update();
+    Control::mouseReleaseEvent(e);
+}

@@ -1,0 +1,38 @@
+#pragma once
+// A caption drawn in a font, opaque or transparent, that can grow with its text.
+
+#include "Control.h"
+
+class Label : public Control {
+    Q_OBJECT
+public:
+    Label(Form& form, QWidget* container, const QString& name, const QString& caption = {});
+
+    const QString& Caption() const { return caption_; }
+    void setCaption(const QString& caption);
+
+    void setAlignment(Qt::Alignment a);
+    Qt::Alignment alignment() const { return alignment_; }
+    void setTransparent(bool transparent); // BackStyle 0
+    bool transparent() const { return transparent_; }
+    void setAutoSize(bool autoSize); // width and height follow the caption
+    void setWordWrap(bool wrap);
+    void setBorder(bool border);
+
+    bool scalesFont() const override { return true; }
+    Control* cloneControl() const override;
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+    void fontChanged() override;
+
+private:
+    void fitToCaption();
+
+    QString caption_;
+    Qt::Alignment alignment_ = Qt::AlignLeft | Qt::AlignTop;
+    bool transparent_ = false;
+    bool autoSize_ = false;
+    bool wordWrap_ = true;
+    bool border_ = false;
+};
