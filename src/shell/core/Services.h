@@ -37,6 +37,9 @@ public:
     virtual void reseedRandom() = 0;
     virtual double nextUniform() = 0; // in [0, 1)
 
+    // A problem with the data or the machine that the child cannot act on (a broken
+    // course file, a missing picture): one line on stderr, always.
+    virtual void warn(const QString& line) = 0;
     // One line of the --log trace ("open FrmChoose", "sound right" ...).
     virtual void log(const QString& line) = 0;
     // Ends the program with an exit status.
