@@ -20,14 +20,14 @@ public:
     explicit ControlArray(T* element0) { setDesigned(element0); }
 
     void setDesigned(T* element0) { insert(0, element0); }
+    // A further element that exists at design time.
+    void setDesigned(int i, T* element) { insert(i, element); }
 
-    bool exists(int i) const
-    {
+    bool exists(int i) const {
         auto it = items_.find(i);
         return it != items_.end() && it->second;
     }
-    T& operator[](int i) const
-    {
+    T& operator[](int i) const {
         Q_ASSERT(exists(i));
         return *items_.at(i);
     }
@@ -36,25 +36,20 @@ public:
     int count() const { return int(items_.size()); }
 
     // Creates element i as a hidden copy of element 0 (an existing element is kept).
-    T& Load(int i)
-    {
-        if (exists(i))
-            return *items_.at(i);
+    T& Load(int i) {
+        if (exists(i)) return *items_.at(i);
         T* copy = static_cast<T*>(items_.at(0)->cloneControl());
         insert(i, copy);
         return *copy;
     }
 
-    void Unload(int i)
-    {
-        if (i == 0 || !exists(i))
-            return;
+    void Unload(int i) {
+        if (i == 0 || !exists(i)) return;
         delete items_.at(i).data();
         items_.erase(i);
     }
 
-    void UnloadAllButFirst()
-    {
+    void UnloadAllButFirst() {
         for (int i = UBound(); i > 0; --i)
             Unload(i);
     }
@@ -66,11 +61,9 @@ public:
     void onMouseUp(ButtonHandler h) { handlers_->up = std::move(h); }
 
     // Iteration over the loaded elements in index order.
-    template <class F> void forEach(F f) const
-    {
+    template <class F> void forEach(F f) const {
         for (const auto& [i, element] : items_)
-            if (element)
-                f(i, *element);
+            if (element) f(i, *element);
     }
 
 private:
@@ -80,33 +73,27 @@ private:
         ButtonHandler down, up;
     };
 
-    void insert(int i, T* element)
-    {
+    void insert(int i, T* element) {
         element->setIndex(i);
         items_[i] = element;
         auto h = handlers_;
         QObject::connect(element, &Control::Click, element, [h, i] {
-            if (h->click)
-                h->click(i);
+            if (h->click) h->click(i);
         });
         QObject::connect(element, &Control::DblClick, element, [h, i] {
-            if (h->dblClick)
-                h->dblClick(i);
+            if (h->dblClick) h->dblClick(i);
         });
         QObject::connect(element, &Control::MouseMove, element,
                          [h, i](Qt::MouseButtons b, double x, double y) {
-                             if (h->move)
-                                 h->move(i, b, x, y);
+                             if (h->move) h->move(i, b, x, y);
                          });
         QObject::connect(element, &Control::MouseDown, element,
                          [h, i](Qt::MouseButton b, double x, double y) {
-                             if (h->down)
-                                 h->down(i, b, x, y);
+                             if (h->down) h->down(i, b, x, y);
                          });
         QObject::connect(element, &Control::MouseUp, element,
                          [h, i](Qt::MouseButton b, double x, double y) {
-                             if (h->up)
-                                 h->up(i, b, x, y);
+                             if (h->up) h->up(i, b, x, y);
                          });
     }
 

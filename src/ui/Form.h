@@ -28,13 +28,11 @@ public:
     void unregisterControl(Control* control);
 
     // Creates a control of this form, inside container (the form when null).
-    template <class T, class... Args> T* make(const QString& name, Args&&... args)
-    {
+    template <class T, class... Args> T* make(const QString& name, Args&&... args) {
         return new T(*this, this, name, std::forward<Args>(args)...);
     }
-    template <class T, class... Args> T* makeIn(QWidget* container, const QString& name,
-                                                Args&&... args)
-    {
+    template <class T, class... Args>
+    T* makeIn(QWidget* container, const QString& name, Args&&... args) {
         return new T(*this, container, name, std::forward<Args>(args)...);
     }
     Timer* makeTimer(const QString& name);
@@ -55,6 +53,9 @@ public:
     QColor BackColor() const { return backColor_; }
 
     bool isLoaded() const { return loaded_; }
+
+    // A design length given in twips, in this form's unit.
+    double twips(double value) const { return value / TwipsPerPixel * unitsPerPixel(unit_); }
 
     void Show();   // loads on first show and brings the form to the top of the stage
     void Unload(); // removes the form from the stage; it is deleted afterwards

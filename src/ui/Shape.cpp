@@ -6,46 +6,39 @@
 
 Shape::Shape(Form& form, QWidget* container, const QString& name, Kind kind)
     : Control(form, container, name)
-    , kind_(kind)
-{
+    , kind_(kind) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
-void Shape::setKind(Kind kind)
-{
+void Shape::setKind(Kind kind) {
     kind_ = kind;
     update();
 }
 
-void Shape::setFill(const QColor& color)
-{
+void Shape::setFill(const QColor& color) {
     fill_ = color;
     filled_ = true;
     update();
 }
 
-void Shape::setNoFill()
-{
+void Shape::setNoFill() {
     filled_ = false;
     update();
 }
 
-void Shape::setBorder(const QColor& color, int width)
-{
+void Shape::setBorder(const QColor& color, int width) {
     border_ = color;
     borderWidth_ = width;
     bordered_ = true;
     update();
 }
 
-void Shape::setNoBorder()
-{
+void Shape::setNoBorder() {
     bordered_ = false;
     update();
 }
 
-Control* Shape::cloneControl() const
-{
+Control* Shape::cloneControl() const {
     auto* copy = new Shape(form(), parentWidget(), name(), kind_);
     copy->fill_ = fill_;
     copy->filled_ = filled_;
@@ -56,15 +49,14 @@ Control* Shape::cloneControl() const
     return copy;
 }
 
-void Shape::paintEvent(QPaintEvent*)
-{
+void Shape::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(bordered_ ? QPen(border_, borderWidth_) : QPen(Qt::NoPen));
     p.setBrush(filled_ ? QBrush(fill_) : QBrush(Qt::NoBrush));
     QRectF r = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
-    const bool square = kind_ == Kind::Square || kind_ == Kind::Circle ||
-                        kind_ == Kind::RoundedSquare;
+    const bool square =
+        kind_ == Kind::Square || kind_ == Kind::Circle || kind_ == Kind::RoundedSquare;
     if (square) {
         const double side = std::min(r.width(), r.height());
         r = QRectF(r.center().x() - side / 2, r.center().y() - side / 2, side, side);

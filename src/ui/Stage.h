@@ -14,7 +14,7 @@ public:
     explicit Stage(QWidget* parent = nullptr);
 
     // Loads the form on its first show, then puts it on top (it may already be open).
-    void show(Form* form);
+    void showForm(Form* form);
     // Runs the form's unload handler, takes it off the stage and deletes it later.
     void unload(Form* form);
     // Unloads every form, topmost first (the program is ending).

@@ -1,0 +1,115 @@
+// Main: reads the options, finds the data folder, builds the shared state and the stage,
+// and opens the main menu.
+
+#include "AppContext.h"
+#include "Form.h"
+#include "QtServices.h"
+#include "ShellWindows.h"
+#include "Stage.h"
+#include "WindowRegistry.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QDir>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QScreen>
+#include <QTimer>
+#include <cstdio>
+
+namespace {
+
+bool holdsData(const QString& folder) {
+    return QFileInfo::exists(folder + QStringLiteral("/kc/课程.mdb"));
+}
+
+// --data, then $MINDLARK_DATA, then the program's folder when it holds data, then
+// ../share/mindlark beside the program.
+QString findDataRoot(const QString& option) {
+    if (!option.isEmpty()) return QDir(option).absolutePath();
+    const QString fromEnv = qEnvironmentVariable("MINDLARK_DATA");
+    if (!fromEnv.isEmpty()) return QDir(fromEnv).absolutePath();
+    const QString programFolder = QCoreApplication::applicationDirPath();
+    if (holdsData(programFolder)) return programFolder;
+    const QString installed = QDir::cleanPath(programFolder + QStringLiteral("/../share/mindlark"));
+    return holdsData(installed) ? installed : programFolder;
+}
+
+// Ends the program once the first form on the stage has been painted (for start-up
+// measurements).
+class FirstPaintExit : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint && qobject_cast<Form*>(watched))
+            QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
+        return false;
+    }
+};
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("mindlark"));
+    QApplication::setApplicationVersion(QStringLiteral(MINDLARK_VERSION));
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Mindlark: picture exercises for children aged 3 to 7."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    const QCommandLineOption dataOption(QStringLiteral("data"),
+                                        QStringLiteral("Read the course data from <dir>."),
+                                        QStringLiteral("dir"));
+    const QCommandLineOption windowedOption(
+        QStringLiteral("windowed"), QStringLiteral("Run in a <WxH> window instead of full screen."),
+        QStringLiteral("WxH"));
+    const QCommandLineOption logOption(QStringLiteral("log"),
+                                       QStringLiteral("Write one line per event to stderr."));
+    const QCommandLineOption firstPaintOption(
+        QStringLiteral("exit-after-first-paint"),
+        QStringLiteral("Quit as soon as the main menu is painted (start-up measurement)."));
+    parser.addOptions({dataOption, windowedOption, logOption, firstPaintOption});
+    parser.process(application);
+
+    QSize windowed;
+    if (parser.isSet(windowedOption)) {
+        const auto match = QRegularExpression(QStringLiteral("^(\\d+)x(\\d+)$"))
+                               .match(parser.value(windowedOption));
+        if (!match.hasMatch() || match.captured(1).toInt() < 320 ||
+            match.captured(2).toInt() < 240) {
+            std::fprintf(stderr, "mindlark: --windowed wants a size such as 1024x768\n");
+            return 2;
+        }
+        windowed = QSize(match.captured(1).toInt(), match.captured(2).toInt());
+    }
+
+    QtServices services(parser.isSet(logOption));
+    AppContext app(services, findDataRoot(parser.value(dataOption)));
+    Stage stage;
+    app.stage = &stage;
+    services.setDialogParent(&stage);
+    WindowRegistry windows(app);
+    app.windows = &windows;
+    windows.attach(stage);
+    registerShellWindows(windows);
+
+    FirstPaintExit firstPaintExit;
+
+    // Size the stage before showing it: without a window manager showFullScreen() alone
+    // does not change the window's size.
+    if (windowed.isValid()) {
+        stage.resize(windowed);
+        stage.show();
+    } else {
+        stage.setGeometry(QGuiApplication::primaryScreen()->geometry());
+        stage.showFullScreen();
+    }
+    if (Form* menu = windows.open(QStringLiteral("FrmChoose"));
+        menu && parser.isSet(firstPaintOption))
+        menu->installEventFilter(&firstPaintExit);
+    return application.exec();
+}

@@ -1,0 +1,37 @@
+#pragma once
+// The frame every activity window shares: the hidden course text box, the reward strip
+// (score number, stars for tens, faces for units), the help picture and the back picture
+// that closes the window.
+
+#include "AppContext.h"
+#include "ControlArray.h"
+#include "Form.h"
+#include "Image.h"
+#include "Label.h"
+#include "TextBox.h"
+
+class ActivityForm : public Form {
+    Q_OBJECT
+public:
+    enum class Strip { WithRewards, WithoutRewards };
+
+    ActivityForm(AppContext& app, const QString& name, ScaleUnit unit = ScaleUnit::Pixels,
+                 Strip strip = Strip::WithRewards);
+
+    AppContext& app() const { return app_; }
+    bool hasRewardStrip() const { return LblNum.exists(0); }
+
+    TextBox* Txtini;
+    ControlArray<Label> LblNum;
+    ControlArray<Image> ImgStar;
+    ControlArray<Image> ImgFace;
+    Image* ImgHelp;
+    Image* ImgBack;
+
+protected:
+    // Closes the window; the one it was opened from is in front again.
+    virtual void ImgBack_Click();
+
+private:
+    AppContext& app_;
+};

@@ -1,0 +1,80 @@
+#include "Mdlmain.h"
+
+#include "Control.h"
+#include "Form.h"
+#include "Stage.h"
+
+#include <cmath>
+#include <numeric>
+#include <vector>
+
+void ScaleForm(AppContext& app, Form& form) {
+    const QSize screen = app.stage ? app.stage->size() : QSize(DesignWidth, DesignHeight);
+    app.ScaleX = float(screen.width()) / float(DesignWidth);
+    app.ScaleY = float(screen.height()) / float(DesignHeight);
+    // A screen exactly as wide or exactly as high as the design keeps the design in both
+    // directions.
+    if (app.ScaleX == 1.0f || app.ScaleY == 1.0f) return;
+    const double sx = app.ScaleX;
+    const double sy = app.ScaleY;
+    form.Move(form.Left() * sx, form.Top() * sy, form.Width() * sx, form.Height() * sy);
+    // Copy the list: a control's own handlers never run here, but keep the walk safe.
+    const std::vector<Control*> controls = form.controls();
+    for (Control* c : controls) {
+        if (!c->scalesWithForm()) continue;
+        c->Move(c->Left() * sx, c->Top() * sy, c->Width() * sx, c->Height() * sy);
+        if (c->scalesFont()) c->setFontSize(c->FontSize() * sx);
+    }
+}
+
+namespace {
+
+// Fills out(1..n) with a permutation of 1..n; out(0) and positions above n keep their
+// contents. The random source is reseeded on every call.
+template <std::size_t N> void makeOrder(AppContext& app, std::array<int16_t, N>& out, int n) {
+    n = std::min(n, int(N) - 1);
+    if (n <= 0) return;
+    std::vector<int16_t> work(n + 1);
+    std::iota(work.begin(), work.end(), int16_t(0));
+    app.services.reseedRandom();
+    for (int k = n; k >= 1; --k) {
+        const double u = app.services.nextUniform();
+        const int r = std::clamp(int(std::floor(k * u)) + 1, 1, k);
+        out[n - k + 1] = work[r];
+        work[r] = work[k];
+    }
+}
+
+bool isPlainName(const QString& name) {
+    if (name.isEmpty() || name.contains(QLatin1Char('/')) || name.contains(QLatin1Char('\\')) ||
+        name.contains(QStringLiteral("..")))
+        return false;
+    return std::none_of(name.begin(), name.end(), [](QChar c) { return c.unicode() < 32; });
+}
+
+} // namespace
+
+void MakeRandomOrder(AppContext& app, int n) {
+    makeOrder(app, app.RandomOrder, n);
+}
+void MakeRandomOrder2(AppContext& app, int n) {
+    makeOrder(app, app.RandomOrder2, n);
+}
+void MakeRandomOrder3(AppContext& app, int n) {
+    makeOrder(app, app.RandomOrder3, n);
+}
+
+void PlayWave(AppContext& app, const QString& name) {
+    app.services.log(QStringLiteral("sound ") + name);
+    // Sound names come from course data too (the comparison words).
+    if (!isPlainName(name)) {
+        app.services.warn(QStringLiteral("not a sound name: ") + name);
+        return;
+    }
+    app.services.playSound(app.dataPath(QStringLiteral("sheng/") + name + QStringLiteral(".wav")));
+}
+
+void SpeakText(AppContext& app, const QString& text) {
+    app.services.log(QStringLiteral("speak ") + text);
+    app.services.speak(text);
+}

@@ -1,0 +1,124 @@
+#include "QtServices.h"
+
+#include "SoundPlayer.h"
+#include "SpeechEngine.h"
+
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QMessageBox>
+#include <QProcess>
+#include <cstdio>
+
+QtServices::QtServices(bool logEvents)
+    : logEvents_(logEvents)
+    , sound_(std::make_unique<SoundPlayer>()) {
+    clock_.start();
+}
+
+QtServices::~QtServices() = default;
+
+void QtServices::playSound(const QString& path) {
+    sound_->play(path);
+}
+
+void QtServices::speak(const QString& text) {
+    if (!speech_)
+        speech_ = std::make_unique<SpeechEngine>(); // not at start-up: most windows never speak
+    speech_->speak(text);
+}
+
+MessageAnswer QtServices::message(const QString& text, MessageIcon icon, MessageButtons buttons) {
+    log(QStringLiteral("message ") + text);
+    QMessageBox box(dialogParent_);
+    box.setWindowTitle(QStringLiteral("Mindlark"));
+    box.setText(text);
+    switch (icon) {
+    case MessageIcon::None:
+        break;
+    case MessageIcon::Information:
+        box.setIcon(QMessageBox::Information);
+        break;
+    case MessageIcon::Exclamation:
+        box.setIcon(QMessageBox::Warning);
+        break;
+    case MessageIcon::Critical:
+        box.setIcon(QMessageBox::Critical);
+        break;
+    case MessageIcon::Question:
+        box.setIcon(QMessageBox::Question);
+        break;
+    }
+    switch (buttons) {
+    case MessageButtons::Ok:
+        box.setStandardButtons(QMessageBox::Ok);
+        break;
+    case MessageButtons::YesNo:
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        break;
+    case MessageButtons::OkCancel:
+        box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+        break;
+    }
+    switch (box.exec()) {
+    case QMessageBox::Yes:
+        return MessageAnswer::Yes;
+    case QMessageBox::No:
+        return MessageAnswer::No;
+    case QMessageBox::Cancel:
+        return MessageAnswer::Cancel;
+    default:
+        return MessageAnswer::Ok;
+    }
+}
+
+bool QtServices::openUrl(const QUrl& url) {
+    return QDesktopServices::openUrl(url);
+}
+
+bool QtServices::startProgram(const QString& program, const QStringList& arguments) {
+    return QProcess::startDetached(program, arguments);
+}
+
+QTime QtServices::timeOfDay() {
+    return QTime::currentTime();
+}
+
+qint64 QtServices::tickCount() {
+    return clock_.elapsed();
+}
+
+void QtServices::reseedRandom() {
+    // The clock stays part of the seed, but two calls within the same clock tick must not
+    // repeat a permutation: the call count and the generator's own state go in as well.
+    const auto msecs = quint64(QTime::currentTime().msecsSinceStartOfDay());
+    const quint64 carry = random_();
+    std::seed_seq seed{quint32(msecs), quint32(++reseedCount_), quint32(carry),
+                       quint32(carry >> 32)};
+    random_.seed(seed);
+}
+
+double QtServices::nextUniform() {
+    return double(random_() >> 11) * 0x1.0p-53; // 53 random bits in [0, 1)
+}
+
+void QtServices::warn(const QString& line) {
+    std::fprintf(stderr, "mindlark: %s\n", qUtf8Printable(line));
+    std::fflush(stderr);
+}
+
+void QtServices::log(const QString& line) {
+    if (!logEvents_) return;
+    std::fprintf(stderr, "%s\n", qUtf8Printable(line));
+    std::fflush(stderr);
+}
+
+void QtServices::quit(int status) {
+    if (quitRequested_) return;
+    quitRequested_ = true;
+    quitStatus_ = status;
+    log(QStringLiteral("exit ") + QString::number(status));
+    // Queued, so that it also ends a program whose event loop has not started yet.
+    QMetaObject::invokeMethod(
+        QCoreApplication::instance(), [status] { QCoreApplication::exit(status); },
+        Qt::QueuedConnection);
+}

@@ -1,0 +1,52 @@
+#include "WindowRegistry.h"
+
+#include "Form.h"
+#include "Stage.h"
+
+WindowRegistry::WindowRegistry(AppContext& app)
+    : app_(app) {}
+
+void WindowRegistry::add(const QString& windowName, WindowFactory factory) {
+    factories_.insert(windowName, std::move(factory));
+}
+
+Form* WindowRegistry::find(const QString& windowName) const {
+    const auto it = open_.constFind(windowName);
+    return it == open_.constEnd() ? nullptr : it->data();
+}
+
+Form* WindowRegistry::get(const QString& windowName) {
+    if (Form* form = find(windowName)) return form;
+    const auto factory = factories_.constFind(windowName);
+    if (factory == factories_.constEnd()) return nullptr;
+    Form* form = (*factory)(app_);
+    open_.insert(windowName, form);
+    return form;
+}
+
+Form* WindowRegistry::open(const QString& windowName) {
+    QPointer<Form> form = get(windowName);
+    if (!form || !app_.stage) return nullptr;
+    app_.stage->showForm(form);
+    if (!form || !app_.stage->isOpen(form)) return nullptr;
+    return form;
+}
+
+void WindowRegistry::forget(Form* form) {
+    for (auto it = open_.begin(); it != open_.end();) {
+        if (it->data() == form || it->isNull())
+            it = open_.erase(it);
+        else
+            ++it;
+    }
+}
+
+void WindowRegistry::attach(Stage& stage) {
+    QObject::connect(&stage, &Stage::formLoaded, &stage, [this](Form* form) {
+        app_.services.log(QStringLiteral("open ") + form->name());
+    });
+    QObject::connect(&stage, &Stage::formUnloaded, &stage, [this](Form* form) {
+        forget(form);
+        app_.services.log(QStringLiteral("close ") + form->name());
+    });
+}

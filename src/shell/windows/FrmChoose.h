@@ -1,0 +1,43 @@
+#pragma once
+// The main menu: six course areas as large pictures, an animation, the F1 hint, and the
+// back picture that ends the program.
+
+#include "AnimatedImage.h"
+#include "AppContext.h"
+#include "ControlArray.h"
+#include "Form.h"
+#include "Frame.h"
+#include "Image.h"
+#include "Label.h"
+
+class FrmChoose : public Form {
+    Q_OBJECT
+public:
+    explicit FrmChoose(AppContext& app);
+
+    struct Area {
+        QString name;                  // as stored in CurrentArea
+        ControlArray<Image>* pictures; // element 1 normal, element 0 highlighted
+    };
+    const std::vector<Area>& areas() const { return areas_; }
+
+    Label* Label6;
+    AnimatedImage* Gif89a1;
+    Frame* Frame1;
+    ControlArray<Image> ImgYY, ImgSX, ImgRZ, ImgTS, ImgSY, ImgJY;
+    Image* ImgBack;
+
+    void Form_Load() override;
+    void Form_Activate() override;
+    void Form_KeyUp(int keyCode) override;
+    void Form_MouseMove(Qt::MouseButtons buttons, double x, double y) override;
+
+private:
+    void addArea(ControlArray<Image>& pictures, const QString& area, double left, double top);
+    void showAllNormal();
+    void chooseArea(const QString& area);
+    void endProgram();
+
+    AppContext& app_;
+    std::vector<Area> areas_;
+};

@@ -1,0 +1,6 @@
+#pragma once
+// Registers the shell's windows (main menu, catalogue, activity chooser, help, About).
+
+class WindowRegistry;
+
+void registerShellWindows(WindowRegistry& windows);
