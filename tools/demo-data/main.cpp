@@ -6,7 +6,9 @@
 #include "CourseFiles.h"
 #include "DataFolder.h"
 #include "DemoContent.h"
+#include "Drawings.h"
 #include "Pictures.h"
+#include "Strokes.h"
 
 #include <QElapsedTimer>
 #include <QGuiApplication>
@@ -32,6 +34,9 @@ int main(int argc, char** argv) {
     writeSounds(content, out);
     writeItemPictures(content, out);
     writeNumberPictures(out);
+    writeOutlinePictures(content, out);
+    writeMazePictures(out);
+    writeStrokeFiles(content, out);
     out.write(QStringLiteral("mindlark_handbook.htm"), content.handbook.toUtf8());
 
     std::printf("mindlark-demo-data: wrote %s in %.1f s\n", qPrintable(args[2]),
