@@ -37,6 +37,7 @@ void drawHill(QPainter& p, double baseY, double amplitude, double phase, const Q
 void drawLark(QPainter& p, QPointF at, double wing) {
     p.save();
     p.translate(at);
+    p.scale(1.6, 1.6);
     p.setPen(QPen(QColor(0x5d, 0x40, 0x37), 1.5));
     QPainterPath tail;
     tail.moveTo(-16, 0);
@@ -106,7 +107,7 @@ QList<GifFrame> larkOverHills() {
         p.setBrush(QColor(0xff, 0xf1, 0x76));
         for (int i = 0; i < 5; ++i) // flowers in the grass
             p.drawEllipse(QPointF(30 + i * 62, 225 - (i % 2) * 8), 4, 4);
-        const QPointF lark(150 + 40 * std::sin(Tau * t), 110 + 18 * std::sin(2 * Tau * t));
+        const QPointF lark(145 + 45 * std::sin(Tau * t), 105 + 18 * std::sin(2 * Tau * t));
         drawLark(p, lark, std::sin(2 * Tau * t));
         out.append({image, 120});
     }

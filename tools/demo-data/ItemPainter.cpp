@@ -54,7 +54,7 @@ void drawRibbon(QPainter& p, double length, const QColor& colour) {
 
 void drawCaterpillar(QPainter& p, int segments) {
     const double d = 0.15, step = d * 0.78;
-    const double width = step * segments + d * 0.3;
+    const double width = step * segments + d * 1.12; // the head stands out by 0.62 d
     const double left = 0.5 - width / 2;
     p.setPen(QPen(QColor(0x33, 0x69, 0x1e), 0.008));
     for (int i = 0; i < segments; ++i) {
