@@ -20,7 +20,8 @@ class QuietServices : public Services {
 public:
     void playSound(const QString&) override {}
     void speak(const QString&) override {}
-    MessageAnswer message(const QString&, MessageIcon, MessageButtons) override {
+    MessageAnswer message(const QString&, MessageIcon, MessageButtons) override
+    {
         return MessageAnswer::Ok;
     }
     bool openUrl(const QUrl&) override { return false; }
@@ -37,7 +38,8 @@ public:
 const char* const Fruit[] = {"苹果", "香蕉", "梨",   "葡萄", "西瓜",
                              "草莓", "桃子", "橙子", "樱桃", "菠萝"};
 
-QString courseText() {
+QString courseText()
+{
     QString lessons;
     QString pictures;
     for (int lesson = 1; lesson <= 10; ++lesson) {
@@ -52,14 +54,16 @@ QString courseText() {
            "[分辨颜色]\r\n颜色=红 黄 蓝 绿\r\n[填色图片]\r\n1=花 树 房子\r\n";
 }
 
-void write(const QString& path, const QByteArray& bytes) {
+void write(const QString& path, const QByteArray& bytes)
+{
     QDir().mkpath(QFileInfo(path).absolutePath());
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
         qFatal("cannot write %s", qPrintable(path));
 }
 
-void BM_LoadCourseItems(benchmark::State& state) {
+void BM_LoadCourseItems(benchmark::State& state)
+{
     QTemporaryDir dir;
     write(dir.filePath("kc/课程.mdb"), {});
     write(dir.filePath("pic/fmpic/课程.bmp"), CourseCarrier::make(encodeGbk(courseText())));
@@ -83,7 +87,8 @@ BENCHMARK(BM_LoadCourseItems)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 
-int main(int argc, char** argv) {
+int main(int argc, char** argv)
+{
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);

@@ -9,7 +9,8 @@
 
 namespace {
 
-void readIni(const QByteArray& text) {
+void readIni(const QByteArray& text)
+{
     const CourseIni ini = CourseIni::parse(text);
     for (const QString& section : ini.sections()) {
         for (const QString& key : ini.keys(section)) {
@@ -22,7 +23,8 @@ void readIni(const QByteArray& text) {
 
 } // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
     const QByteArray bytes(reinterpret_cast<const char*>(data), qsizetype(size));
     const CourseCarrier::Contents contents = CourseCarrier::read(bytes);
     if (contents.status == CourseCarrier::Status::Text) readIni(contents.text);

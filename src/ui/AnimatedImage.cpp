@@ -6,11 +6,13 @@
 #include <QPainter>
 
 AnimatedImage::AnimatedImage(Form& form, QWidget* container, const QString& name)
-    : Control(form, container, name) {
+    : Control(form, container, name)
+{
     setAttribute(Qt::WA_TranslucentBackground);
 }
 
-bool AnimatedImage::load(const QString& path) {
+bool AnimatedImage::load(const QString& path)
+{
     delete movie_;
     movie_ = new QMovie(path, QByteArray(), this);
     path_ = path;
@@ -25,18 +27,21 @@ bool AnimatedImage::load(const QString& path) {
     return true;
 }
 
-bool AnimatedImage::isPlaying() const {
+bool AnimatedImage::isPlaying() const
+{
     return movie_ && movie_->state() == QMovie::Running;
 }
 
-Control* AnimatedImage::cloneControl() const {
+Control* AnimatedImage::cloneControl() const
+{
     auto* copy = new AnimatedImage(form(), parentWidget(), name());
     copy->copyCommon(*this);
     if (!path_.isEmpty()) copy->load(path_);
     return copy;
 }
 
-void AnimatedImage::paintEvent(QPaintEvent*) {
+void AnimatedImage::paintEvent(QPaintEvent*)
+{
     if (!movie_) return;
     const QPixmap frame = movie_->currentPixmap();
     if (frame.isNull()) return;

@@ -8,22 +8,26 @@
 
 Button::Button(Form& form, QWidget* container, const QString& name, const QString& caption)
     : Control(form, container, name)
-    , caption_(caption) {
+    , caption_(caption)
+{
     setBackColor(QColor(240, 240, 240));
 }
 
-void Button::setCaption(const QString& caption) {
+void Button::setCaption(const QString& caption)
+{
     caption_ = caption;
     update();
 }
 
-Control* Button::cloneControl() const {
+Control* Button::cloneControl() const
+{
     auto* copy = new Button(form(), parentWidget(), name(), caption_);
     copy->copyCommon(*this);
     return copy;
 }
 
-void Button::paintEvent(QPaintEvent*) {
+void Button::paintEvent(QPaintEvent*)
+{
     QStylePainter p(this);
     QStyleOptionButton option;
     option.initFrom(this);
@@ -34,13 +38,15 @@ void Button::paintEvent(QPaintEvent*) {
     p.drawControl(QStyle::CE_PushButton, option);
 }
 
-void Button::mousePressEvent(QMouseEvent* e) {
+void Button::mousePressEvent(QMouseEvent* e)
+{
     down_ = e->button() == Qt::LeftButton;
     update();
     Control::mousePressEvent(e);
 }
 
-void Button::mouseReleaseEvent(QMouseEvent* e) {
+void Button::mouseReleaseEvent(QMouseEvent* e)
+{
     down_ = false;
     update();
     Control::mouseReleaseEvent(e);

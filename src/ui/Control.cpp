@@ -8,18 +8,21 @@
 Control::Control(Form& form, QWidget* container, const QString& name)
     : QWidget(container)
     , form_(form)
-    , name_(name) {
+    , name_(name)
+{
     setMouseTracking(true);
     setFocusPolicy(Qt::NoFocus);
     QWidget::setFont(makeFont(fontFace_, fontSize_, fontBold_));
     form_.registerControl(this);
 }
 
-Control::~Control() {
+Control::~Control()
+{
     form_.unregisterControl(this);
 }
 
-void Control::Move(double left, double top, double width, double height) {
+void Control::Move(double left, double top, double width, double height)
+{
     geometry_ = QRectF(left, top, width, height);
     const ScaleUnit unit = form_.unit();
     const int x = toPixels(left, unit);
@@ -29,11 +32,13 @@ void Control::Move(double left, double top, double width, double height) {
                 std::max(0, toPixels(top + height, unit) - y));
 }
 
-void Control::setVisible(bool visible) {
+void Control::setVisible(bool visible)
+{
     QWidget::setVisible(visible);
 }
 
-void Control::setFont(const QString& face, double points, bool bold) {
+void Control::setFont(const QString& face, double points, bool bold)
+{
     fontFace_ = face;
     fontSize_ = points;
     fontBold_ = bold;
@@ -41,25 +46,30 @@ void Control::setFont(const QString& face, double points, bool bold) {
     fontChanged();
 }
 
-void Control::setFontSize(double points) {
+void Control::setFontSize(double points)
+{
     setFont(fontFace_, points, fontBold_);
 }
 
-void Control::setForeColor(const QColor& c) {
+void Control::setForeColor(const QColor& c)
+{
     foreColor_ = c;
     update();
 }
 
-void Control::setBackColor(const QColor& c) {
+void Control::setBackColor(const QColor& c)
+{
     backColor_ = c;
     update();
 }
 
-void Control::setHandCursor() {
+void Control::setHandCursor()
+{
     setCursor(Qt::PointingHandCursor);
 }
 
-void Control::copyCommon(const Control& other) {
+void Control::copyCommon(const Control& other)
+{
     setFont(other.fontFace_, other.fontSize_, other.fontBold_);
     foreColor_ = other.foreColor_;
     backColor_ = other.backColor_;
@@ -71,20 +81,24 @@ void Control::copyCommon(const Control& other) {
     hide();
 }
 
-double Control::toUnits(double pixels) const {
+double Control::toUnits(double pixels) const
+{
     return pixels * unitsPerPixel(form_.unit());
 }
 
-void Control::mousePressEvent(QMouseEvent* e) {
+void Control::mousePressEvent(QMouseEvent* e)
+{
     pressedInside_ = true;
     emit MouseDown(e->button(), toUnits(e->position().x()), toUnits(e->position().y()));
 }
 
-void Control::mouseMoveEvent(QMouseEvent* e) {
+void Control::mouseMoveEvent(QMouseEvent* e)
+{
     emit MouseMove(e->buttons(), toUnits(e->position().x()), toUnits(e->position().y()));
 }
 
-void Control::mouseReleaseEvent(QMouseEvent* e) {
+void Control::mouseReleaseEvent(QMouseEvent* e)
+{
     const bool click = pressedInside_ && rect().contains(e->position().toPoint());
     pressedInside_ = false;
     // The handlers may unload the form; keep this control alive until they are done.
@@ -93,7 +107,8 @@ void Control::mouseReleaseEvent(QMouseEvent* e) {
     if (self && click && e->button() == Qt::LeftButton) emit Click();
 }
 
-void Control::mouseDoubleClickEvent(QMouseEvent* e) {
+void Control::mouseDoubleClickEvent(QMouseEvent* e)
+{
     // The second press of a double click also counts as a press, as it does for a child
     // clicking quickly on two pictures.
     mousePressEvent(e);

@@ -23,11 +23,13 @@ public:
     // A further element that exists at design time.
     void setDesigned(int i, T* element) { insert(i, element); }
 
-    bool exists(int i) const {
+    bool exists(int i) const
+    {
         auto it = items_.find(i);
         return it != items_.end() && it->second;
     }
-    T& operator[](int i) const {
+    T& operator[](int i) const
+    {
         Q_ASSERT(exists(i));
         return *items_.at(i);
     }
@@ -36,20 +38,23 @@ public:
     int count() const { return int(items_.size()); }
 
     // Creates element i as a hidden copy of element 0 (an existing element is kept).
-    T& Load(int i) {
+    T& Load(int i)
+    {
         if (exists(i)) return *items_.at(i);
         T* copy = static_cast<T*>(items_.at(0)->cloneControl());
         insert(i, copy);
         return *copy;
     }
 
-    void Unload(int i) {
+    void Unload(int i)
+    {
         if (i == 0 || !exists(i)) return;
         delete items_.at(i).data();
         items_.erase(i);
     }
 
-    void UnloadAllButFirst() {
+    void UnloadAllButFirst()
+    {
         for (int i = UBound(); i > 0; --i)
             Unload(i);
     }
@@ -61,7 +66,8 @@ public:
     void onMouseUp(ButtonHandler h) { handlers_->up = std::move(h); }
 
     // Iteration over the loaded elements in index order.
-    template <class F> void forEach(F f) const {
+    template <class F> void forEach(F f) const
+    {
         for (const auto& [i, element] : items_)
             if (element) f(i, *element);
     }
@@ -73,7 +79,8 @@ private:
         ButtonHandler down, up;
     };
 
-    void insert(int i, T* element) {
+    void insert(int i, T* element)
+    {
         element->setIndex(i);
         items_[i] = element;
         auto h = handlers_;

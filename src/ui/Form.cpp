@@ -13,7 +13,8 @@ Form::Form(Stage& stage, const QString& name, ScaleUnit unit)
     : QWidget(&stage)
     , stage_(stage)
     , name_(name)
-    , unit_(unit) {
+    , unit_(unit)
+{
     setObjectName(name);
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
@@ -23,85 +24,104 @@ Form::Form(Stage& stage, const QString& name, ScaleUnit unit)
 
 Form::~Form() = default;
 
-void Form::registerControl(Control* control) {
+void Form::registerControl(Control* control)
+{
     controls_.push_back(control);
 }
 
-void Form::unregisterControl(Control* control) {
+void Form::unregisterControl(Control* control)
+{
     std::erase(controls_, control);
 }
 
-Timer* Form::makeTimer(const QString& name) {
+Timer* Form::makeTimer(const QString& name)
+{
     return new Timer(*this, name);
 }
 
-double Form::Left() const {
+double Form::Left() const
+{
     return fromPixels(x(), unit_);
 }
-double Form::Top() const {
+double Form::Top() const
+{
     return fromPixels(y(), unit_);
 }
-double Form::Width() const {
+double Form::Width() const
+{
     return fromPixels(width(), unit_);
 }
-double Form::Height() const {
+double Form::Height() const
+{
     return fromPixels(height(), unit_);
 }
 
-void Form::Move(double left, double top, double width, double height) {
+void Form::Move(double left, double top, double width, double height)
+{
     setGeometry(toPixels(left, unit_), toPixels(top, unit_), toPixels(width, unit_),
                 toPixels(height, unit_));
 }
 
-void Form::maximize() {
+void Form::maximize()
+{
     setGeometry(0, 0, stage_.width(), stage_.height());
 }
 
-void Form::setBackColor(const QColor& color) {
+void Form::setBackColor(const QColor& color)
+{
     backColor_ = color;
     update();
 }
 
-void Form::Show() {
+void Form::Show()
+{
     stage_.showForm(this);
 }
 
-void Form::Unload() {
+void Form::Unload()
+{
     stage_.unload(this);
 }
 
-void Form::runLoad() {
+void Form::runLoad()
+{
     loaded_ = true;
     Form_Load();
 }
 
-void Form::paintEvent(QPaintEvent*) {
+void Form::paintEvent(QPaintEvent*)
+{
     QPainter p(this);
     p.fillRect(rect(), backColor_);
 }
 
-void Form::mousePressEvent(QMouseEvent* e) {
+void Form::mousePressEvent(QMouseEvent* e)
+{
     pressed_ = true;
     Form_MouseDown(e->button(), toUnits(e->position().x()), toUnits(e->position().y()));
 }
 
-void Form::mouseMoveEvent(QMouseEvent* e) {
+void Form::mouseMoveEvent(QMouseEvent* e)
+{
     Form_MouseMove(e->buttons(), toUnits(e->position().x()), toUnits(e->position().y()));
 }
 
-void Form::mouseReleaseEvent(QMouseEvent* e) {
+void Form::mouseReleaseEvent(QMouseEvent* e)
+{
     const bool click = pressed_ && rect().contains(e->position().toPoint());
     pressed_ = false;
     Form_MouseUp(e->button(), toUnits(e->position().x()), toUnits(e->position().y()));
     if (click && e->button() == Qt::LeftButton) Form_Click();
 }
 
-void Form::keyReleaseEvent(QKeyEvent* e) {
+void Form::keyReleaseEvent(QKeyEvent* e)
+{
     if (e->isAutoRepeat()) return;
     Form_KeyUp(classicKeyCode(e->key()));
 }
 
-int classicKeyCode(int qtKey) {
+int classicKeyCode(int qtKey)
+{
     if (qtKey >= Qt::Key_F1 && qtKey <= Qt::Key_F16) return 112 + (qtKey - Qt::Key_F1);
     if ((qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z) || (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9))
         return qtKey;

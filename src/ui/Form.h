@@ -28,11 +28,13 @@ public:
     void unregisterControl(Control* control);
 
     // Creates a control of this form, inside container (the form when null).
-    template <class T, class... Args> T* make(const QString& name, Args&&... args) {
+    template <class T, class... Args> T* make(const QString& name, Args&&... args)
+    {
         return new T(*this, this, name, std::forward<Args>(args)...);
     }
     template <class T, class... Args>
-    T* makeIn(QWidget* container, const QString& name, Args&&... args) {
+    T* makeIn(QWidget* container, const QString& name, Args&&... args)
+    {
         return new T(*this, container, name, std::forward<Args>(args)...);
     }
     Timer* makeTimer(const QString& name);

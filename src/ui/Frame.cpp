@@ -7,26 +7,32 @@
 
 Frame::Frame(Form& form, QWidget* container, const QString& name, const QString& caption)
     : Control(form, container, name)
-    , caption_(caption) {}
+    , caption_(caption)
+{
+}
 
-void Frame::setCaption(const QString& caption) {
+void Frame::setCaption(const QString& caption)
+{
     caption_ = caption;
     update();
 }
 
-void Frame::setBorder(bool border) {
+void Frame::setBorder(bool border)
+{
     border_ = border;
     update();
 }
 
-Control* Frame::cloneControl() const {
+Control* Frame::cloneControl() const
+{
     auto* copy = new Frame(form(), parentWidget(), name(), caption_);
     copy->border_ = border_;
     copy->copyCommon(*this);
     return copy;
 }
 
-void Frame::paintEvent(QPaintEvent*) {
+void Frame::paintEvent(QPaintEvent*)
+{
     QPainter p(this);
     p.fillRect(rect(), BackColor());
     if (!border_) return;

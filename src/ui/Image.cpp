@@ -5,11 +5,13 @@
 #include <QPainter>
 
 Image::Image(Form& form, QWidget* container, const QString& name)
-    : Control(form, container, name) {
+    : Control(form, container, name)
+{
     setAttribute(Qt::WA_TranslucentBackground);
 }
 
-void Image::setPicture(const QPixmap& picture) {
+void Image::setPicture(const QPixmap& picture)
+{
     picture_ = picture;
     if (!stretch_ && !picture_.isNull())
         Move(Left(), Top(), fromPixels(picture_.width(), form().unit()),
@@ -17,19 +19,22 @@ void Image::setPicture(const QPixmap& picture) {
     update();
 }
 
-bool Image::loadPicture(const QString& path) {
+bool Image::loadPicture(const QString& path)
+{
     QPixmap pixmap;
     const bool ok = pixmap.load(path);
     setPicture(ok ? pixmap : QPixmap());
     return ok;
 }
 
-void Image::setStretch(bool stretch) {
+void Image::setStretch(bool stretch)
+{
     stretch_ = stretch;
     setPicture(picture_);
 }
 
-Control* Image::cloneControl() const {
+Control* Image::cloneControl() const
+{
     auto* copy = new Image(form(), parentWidget(), name());
     copy->stretch_ = stretch_;
     copy->copyCommon(*this);
@@ -37,7 +42,8 @@ Control* Image::cloneControl() const {
     return copy;
 }
 
-void Image::paintEvent(QPaintEvent*) {
+void Image::paintEvent(QPaintEvent*)
+{
     if (picture_.isNull()) return;
     QPainter p(this);
     p.setRenderHint(QPainter::SmoothPixmapTransform);

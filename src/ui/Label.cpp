@@ -7,46 +7,56 @@
 
 Label::Label(Form& form, QWidget* container, const QString& name, const QString& caption)
     : Control(form, container, name)
-    , caption_(caption) {}
+    , caption_(caption)
+{
+}
 
-void Label::setCaption(const QString& caption) {
+void Label::setCaption(const QString& caption)
+{
     if (caption == caption_) return;
     caption_ = caption;
     fitToCaption();
     update();
 }
 
-void Label::setAlignment(Qt::Alignment a) {
+void Label::setAlignment(Qt::Alignment a)
+{
     alignment_ = a;
     update();
 }
 
-void Label::setTransparent(bool transparent) {
+void Label::setTransparent(bool transparent)
+{
     transparent_ = transparent;
     update();
 }
 
-void Label::setAutoSize(bool autoSize) {
+void Label::setAutoSize(bool autoSize)
+{
     autoSize_ = autoSize;
     fitToCaption();
 }
 
-void Label::setWordWrap(bool wrap) {
+void Label::setWordWrap(bool wrap)
+{
     wordWrap_ = wrap;
     update();
 }
 
-void Label::setBorder(bool border) {
+void Label::setBorder(bool border)
+{
     border_ = border;
     update();
 }
 
-void Label::fontChanged() {
+void Label::fontChanged()
+{
     fitToCaption();
     update();
 }
 
-void Label::fitToCaption() {
+void Label::fitToCaption()
+{
     if (!autoSize_) return;
     const QFontMetrics fm(font());
     const QSize size = fm.size(0, caption_.isEmpty() ? QStringLiteral(" ") : caption_);
@@ -54,7 +64,8 @@ void Label::fitToCaption() {
          fromPixels(size.height(), form().unit()));
 }
 
-Control* Label::cloneControl() const {
+Control* Label::cloneControl() const
+{
     auto* copy = new Label(form(), parentWidget(), name(), caption_);
     copy->alignment_ = alignment_;
     copy->transparent_ = transparent_;
@@ -65,7 +76,8 @@ Control* Label::cloneControl() const {
     return copy;
 }
 
-void Label::paintEvent(QPaintEvent*) {
+void Label::paintEvent(QPaintEvent*)
+{
     QPainter p(this);
     if (!transparent_) p.fillRect(rect(), BackColor());
     if (border_) {

@@ -5,11 +5,13 @@
 #include <QPainter>
 
 Line::Line(Form& form, QWidget* container, const QString& name)
-    : Control(form, container, name) {
+    : Control(form, container, name)
+{
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
-void Line::setEnds(double x1, double y1, double x2, double y2) {
+void Line::setEnds(double x1, double y1, double x2, double y2)
+{
     x1_ = x1;
     y1_ = y1;
     x2_ = x2;
@@ -17,17 +19,20 @@ void Line::setEnds(double x1, double y1, double x2, double y2) {
     place();
 }
 
-void Line::setLineColor(const QColor& color) {
+void Line::setLineColor(const QColor& color)
+{
     color_ = color;
     update();
 }
 
-void Line::setLineWidth(int pixels) {
+void Line::setLineWidth(int pixels)
+{
     width_ = std::max(1, pixels);
     place();
 }
 
-void Line::place() {
+void Line::place()
+{
     // The widget is the bounding box of the two ends, widened by the pen.
     const ScaleUnit unit = form().unit();
     const int pad = width_;
@@ -39,7 +44,8 @@ void Line::place() {
     update();
 }
 
-Control* Line::cloneControl() const {
+Control* Line::cloneControl() const
+{
     auto* copy = new Line(form(), parentWidget(), name());
     copy->copyCommon(*this);
     copy->color_ = color_;
@@ -48,7 +54,8 @@ Control* Line::cloneControl() const {
     return copy;
 }
 
-void Line::paintEvent(QPaintEvent*) {
+void Line::paintEvent(QPaintEvent*)
+{
     const ScaleUnit unit = form().unit();
     QPainter p(this);
     p.setPen(QPen(color_, width_, Qt::SolidLine, Qt::FlatCap));

@@ -5,38 +5,45 @@
 #include <QPainter>
 
 PictureBox::PictureBox(Form& form, QWidget* container, const QString& name)
-    : Control(form, container, name) {
+    : Control(form, container, name)
+{
     setBackColor(Qt::white);
 }
 
-void PictureBox::setPicture(const QPixmap& picture) {
+void PictureBox::setPicture(const QPixmap& picture)
+{
     picture_ = picture;
     update();
 }
 
-void PictureBox::setStretch(bool stretch) {
+void PictureBox::setStretch(bool stretch)
+{
     stretch_ = stretch;
     update();
 }
 
-void PictureBox::setBorder(bool border) {
+void PictureBox::setBorder(bool border)
+{
     border_ = border;
     update();
 }
 
-void PictureBox::Cls() {
+void PictureBox::Cls()
+{
     surface_.fill(Qt::transparent);
     update();
 }
 
-void PictureBox::PaintPicture(const QPixmap& picture, int x, int y, int width, int height) {
+void PictureBox::PaintPicture(const QPixmap& picture, int x, int y, int width, int height)
+{
     QPainter p(&surface_);
     p.setRenderHint(QPainter::SmoothPixmapTransform);
     p.drawPixmap(QRect(x, y, width, height), picture);
     update();
 }
 
-Control* PictureBox::cloneControl() const {
+Control* PictureBox::cloneControl() const
+{
     auto* copy = new PictureBox(form(), parentWidget(), name());
     copy->copyCommon(*this);
     copy->picture_ = picture_;
@@ -46,7 +53,8 @@ Control* PictureBox::cloneControl() const {
     return copy;
 }
 
-void PictureBox::resizeEvent(QResizeEvent*) {
+void PictureBox::resizeEvent(QResizeEvent*)
+{
     if (surface_.size() == size()) return;
     QImage grown(size().expandedTo(QSize(1, 1)), QImage::Format_ARGB32_Premultiplied);
     grown.fill(Qt::transparent);
@@ -57,7 +65,8 @@ void PictureBox::resizeEvent(QResizeEvent*) {
     surface_ = grown;
 }
 
-void PictureBox::paintEvent(QPaintEvent*) {
+void PictureBox::paintEvent(QPaintEvent*)
+{
     QPainter p(this);
     p.fillRect(rect(), BackColor());
     if (!picture_.isNull()) {

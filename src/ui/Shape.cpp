@@ -6,39 +6,46 @@
 
 Shape::Shape(Form& form, QWidget* container, const QString& name, Kind kind)
     : Control(form, container, name)
-    , kind_(kind) {
+    , kind_(kind)
+{
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
-void Shape::setKind(Kind kind) {
+void Shape::setKind(Kind kind)
+{
     kind_ = kind;
     update();
 }
 
-void Shape::setFill(const QColor& color) {
+void Shape::setFill(const QColor& color)
+{
     fill_ = color;
     filled_ = true;
     update();
 }
 
-void Shape::setNoFill() {
+void Shape::setNoFill()
+{
     filled_ = false;
     update();
 }
 
-void Shape::setBorder(const QColor& color, int width) {
+void Shape::setBorder(const QColor& color, int width)
+{
     border_ = color;
     borderWidth_ = width;
     bordered_ = true;
     update();
 }
 
-void Shape::setNoBorder() {
+void Shape::setNoBorder()
+{
     bordered_ = false;
     update();
 }
 
-Control* Shape::cloneControl() const {
+Control* Shape::cloneControl() const
+{
     auto* copy = new Shape(form(), parentWidget(), name(), kind_);
     copy->fill_ = fill_;
     copy->filled_ = filled_;
@@ -49,7 +56,8 @@ Control* Shape::cloneControl() const {
     return copy;
 }
 
-void Shape::paintEvent(QPaintEvent*) {
+void Shape::paintEvent(QPaintEvent*)
+{
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(bordered_ ? QPen(border_, borderWidth_) : QPen(Qt::NoPen));

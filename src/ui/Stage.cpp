@@ -7,7 +7,8 @@
 #include <algorithm>
 
 Stage::Stage(QWidget* parent)
-    : QWidget(parent) {
+    : QWidget(parent)
+{
     setWindowTitle(QStringLiteral("Mindlark"));
     setMouseTracking(true);
     QPalette pal = palette();
@@ -16,11 +17,13 @@ Stage::Stage(QWidget* parent)
     setAutoFillBackground(true);
 }
 
-bool Stage::isOpen(const Form* form) const {
+bool Stage::isOpen(const Form* form) const
+{
     return std::find(stack_.begin(), stack_.end(), form) != stack_.end();
 }
 
-void Stage::showForm(Form* form) {
+void Stage::showForm(Form* form)
+{
     if (!form) return;
     if (top() == form && form->isVisible()) return;
     QPointer<Form> guard(form);
@@ -41,7 +44,8 @@ void Stage::showForm(Form* form) {
     activateTop();
 }
 
-void Stage::unload(Form* form) {
+void Stage::unload(Form* form)
+{
     if (!form || !isOpen(form)) return;
     const bool wasTop = top() == form;
     std::erase(stack_, form);
@@ -53,19 +57,22 @@ void Stage::unload(Form* form) {
     if (wasTop) activateTop();
 }
 
-void Stage::unloadAll() {
+void Stage::unloadAll()
+{
     while (!stack_.empty())
         unload(stack_.back());
 }
 
-void Stage::activateTop() {
+void Stage::activateTop()
+{
     if (Form* form = top()) {
         form->setFocus(Qt::OtherFocusReason);
         form->Form_Activate();
     }
 }
 
-void Stage::closeEvent(QCloseEvent* e) {
+void Stage::closeEvent(QCloseEvent* e)
+{
     // Closing the stage is closing the main menu: the program decides how to end.
     e->ignore();
     emit closeRequested();

@@ -5,24 +5,28 @@
 #include <QPainter>
 
 TextBox::TextBox(Form& form, QWidget* container, const QString& name)
-    : Control(form, container, name) {
+    : Control(form, container, name)
+{
     setBackColor(Qt::white);
 }
 
-void TextBox::setText(const QString& text) {
+void TextBox::setText(const QString& text)
+{
     const qsizetype nul = text.indexOf(QChar(0));
     text_ = nul < 0 ? text : text.left(nul);
     update();
 }
 
-Control* TextBox::cloneControl() const {
+Control* TextBox::cloneControl() const
+{
     auto* copy = new TextBox(form(), parentWidget(), name());
     copy->copyCommon(*this);
     copy->text_ = text_;
     return copy;
 }
 
-void TextBox::paintEvent(QPaintEvent*) {
+void TextBox::paintEvent(QPaintEvent*)
+{
     QPainter p(this);
     p.fillRect(rect(), BackColor());
     p.setPen(QColor(128, 128, 128));

@@ -18,7 +18,8 @@ public:
     void setEnabled(bool enabled);
 
     // Interval and Enabled at once, as the windows start their pauses.
-    void start(int ms) {
+    void start(int ms)
+    {
         enabled_ = true;
         setInterval(ms);
     }

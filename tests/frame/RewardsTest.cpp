@@ -18,7 +18,8 @@ struct RewardCase {
     const char* number;
 };
 
-std::vector<int> visible(const ControlArray<Image>& array) {
+std::vector<int> visible(const ControlArray<Image>& array)
+{
     std::vector<int> shown;
     array.forEach([&](int i, const Image& image) {
         if (image.Visible()) shown.push_back(i);
@@ -26,7 +27,8 @@ std::vector<int> visible(const ControlArray<Image>& array) {
     return shown;
 }
 
-std::vector<int> range(int first, int last) {
+std::vector<int> range(int first, int last)
+{
     std::vector<int> v;
     for (int i = first; i <= last; ++i)
         v.push_back(i);
@@ -35,7 +37,8 @@ std::vector<int> range(int first, int last) {
 
 class RewardsTest : public ::testing::TestWithParam<RewardCase> {};
 
-TEST_P(RewardsTest, StarsFacesAndNumber) {
+TEST_P(RewardsTest, StarsFacesAndNumber)
+{
     const RewardCase c = GetParam();
     StageFixture fx;
     ActivityForm form(fx.app, QStringLiteral("FrmTest"));
@@ -73,7 +76,8 @@ INSTANTIATE_TEST_SUITE_P(
         return name;
     });
 
-TEST(Rewards, FacesStandAfterTheLastStar) {
+TEST(Rewards, FacesStandAfterTheLastStar)
+{
     StageFixture fx;
     ActivityForm form(fx.app, QStringLiteral("FrmTest"));
     InitRewards(form);
@@ -90,7 +94,8 @@ TEST(Rewards, FacesStandAfterTheLastStar) {
     EXPECT_DOUBLE_EQ(form.ImgFace[9].Left(), form.ImgStar[0].Left() + 8 * faceWidth);
 }
 
-TEST(Rewards, InitResetsTheScoreAndHidesTheHelpPicture) {
+TEST(Rewards, InitResetsTheScoreAndHidesTheHelpPicture)
+{
     StageFixture fx;
     fx.app.Score = 42;
     ActivityForm form(fx.app, QStringLiteral("FrmTest"));
@@ -101,7 +106,8 @@ TEST(Rewards, InitResetsTheScoreAndHidesTheHelpPicture) {
     EXPECT_EQ(form.ImgFace.UBound(), 10);
 }
 
-TEST(Rewards, WindowWithoutStripKeepsScoreOnly) {
+TEST(Rewards, WindowWithoutStripKeepsScoreOnly)
+{
     StageFixture fx;
     ActivityForm form(fx.app, QStringLiteral("FrmTest"), ScaleUnit::Pixels,
                       ActivityForm::Strip::WithoutRewards);
@@ -111,7 +117,8 @@ TEST(Rewards, WindowWithoutStripKeepsScoreOnly) {
     EXPECT_FALSE(form.hasRewardStrip());
 }
 
-TEST(ActivityFrame, BackPictureUnloadsTheWindowAndDropsItsReference) {
+TEST(ActivityFrame, BackPictureUnloadsTheWindowAndDropsItsReference)
+{
     StageFixture fx;
     fx.windows.add(QStringLiteral("FrmTest"), [](AppContext& app) {
         return new ActivityForm(app, QStringLiteral("FrmTest"));

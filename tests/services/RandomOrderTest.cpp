@@ -12,11 +12,13 @@
 
 namespace {
 
-std::vector<int> order(const std::array<int16_t, 1001>& out, int n) {
+std::vector<int> order(const std::array<int16_t, 1001>& out, int n)
+{
     return std::vector<int>(out.begin() + 1, out.begin() + 1 + n);
 }
 
-TEST(RandomOrder, OneAndZeroItems) {
+TEST(RandomOrder, OneAndZeroItems)
+{
     FakeServices services;
     AppContext app(services, QString());
     app.RandomOrder.fill(7);
@@ -31,7 +33,8 @@ TEST(RandomOrder, OneAndZeroItems) {
                             [](int16_t v) { return v == 7; }));
 }
 
-TEST(RandomOrder, ScriptedPermutationIsReproducedByTheAlgorithm) {
+TEST(RandomOrder, ScriptedPermutationIsReproducedByTheAlgorithm)
+{
     FakeServices services;
     AppContext app(services, QString());
     const std::vector<int> wanted{3, 10, 1, 7, 2, 9, 4, 8, 6, 5};
@@ -42,7 +45,8 @@ TEST(RandomOrder, ScriptedPermutationIsReproducedByTheAlgorithm) {
     EXPECT_EQ(services.reseeds, 1) << "every call reseeds from the clock";
 }
 
-TEST(RandomOrder, EachOfTheThreeFillsItsOwnArrayUpToItsBound) {
+TEST(RandomOrder, EachOfTheThreeFillsItsOwnArrayUpToItsBound)
+{
     FakeServices services;
     AppContext app(services, QString());
     MakeRandomOrder3(app, 2000);
@@ -54,7 +58,8 @@ TEST(RandomOrder, EachOfTheThreeFillsItsOwnArrayUpToItsBound) {
     EXPECT_EQ(app.RandomOrder2[1], 0);
 }
 
-TEST(RandomOrder, CallsInTheSameClockTickGiveIndependentOrders) {
+TEST(RandomOrder, CallsInTheSameClockTickGiveIndependentOrders)
+{
     QtServices services(false);
     AppContext app(services, QString());
     std::set<std::vector<int>> seen;

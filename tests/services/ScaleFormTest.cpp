@@ -20,7 +20,8 @@ struct ScaleCase {
 
 class ScaleFormTest : public ::testing::TestWithParam<ScaleCase> {};
 
-TEST_P(ScaleFormTest, LabelFollowsBothFactorsOrNeither) {
+TEST_P(ScaleFormTest, LabelFollowsBothFactorsOrNeither)
+{
     const ScaleCase c = GetParam();
     StageFixture fx(QString(), c.screen);
     Form form(fx.stage, QStringLiteral("FrmTest"), ScaleUnit::Twips);
@@ -46,7 +47,8 @@ INSTANTIATE_TEST_SUITE_P(
                       ScaleCase{{1366, 768}, 1366 / 1024.0f, 1.0f, 1200, 600, 2400, 300, 12},
                       ScaleCase{{1024, 600}, 1.0f, 600 / 768.0f, 1200, 600, 2400, 300, 12}));
 
-TEST(ScaleForm, LeavesTimersAndLinesAloneAndScalesFrameChildrenOnce) {
+TEST(ScaleForm, LeavesTimersAndLinesAloneAndScalesFrameChildrenOnce)
+{
     StageFixture fx(QString(), QSize(1280, 1024));
     Form form(fx.stage, QStringLiteral("FrmTest"), ScaleUnit::Twips);
     auto* frame = form.make<Frame>(QStringLiteral("Frame1"));

@@ -20,14 +20,16 @@ protected:
     void playFile(const QString& path) override { played << path; }
 };
 
-TEST(PlayWave, WithoutAnOutputDeviceBeepsOnce) {
+TEST(PlayWave, WithoutAnOutputDeviceBeepsOnce)
+{
     SilentMachine player;
     player.play(QStringLiteral("/data/sheng/right.wav"));
     EXPECT_EQ(player.beeps, 1);
     EXPECT_TRUE(player.played.isEmpty());
 }
 
-TEST(PlayWave, PlaysTheNamedWaveOfTheDataFolderAndLogsIt) {
+TEST(PlayWave, PlaysTheNamedWaveOfTheDataFolderAndLogsIt)
+{
     FakeServices services;
     AppContext app(services, QStringLiteral("/srv/my data"));
     PlayWave(app, QStringLiteral("right"));
@@ -38,7 +40,8 @@ TEST(PlayWave, PlaysTheNamedWaveOfTheDataFolderAndLogsIt) {
               QStringList({QStringLiteral("sound right"), QStringLiteral("sound 无")}));
 }
 
-TEST(PlayWave, NamesThatWouldLeaveTheSoundFolderPlayNothing) {
+TEST(PlayWave, NamesThatWouldLeaveTheSoundFolderPlayNothing)
+{
     FakeServices services;
     AppContext app(services, QStringLiteral("/data"));
     for (const QString& name : {QStringLiteral("../../etc/passwd"), QStringLiteral("a/b"),

@@ -15,7 +15,8 @@ namespace {
 // A data folder with only the marker: the menu pictures are optional for the rules here.
 struct MenuData {
     QTemporaryDir dir;
-    MenuData(bool withMarker = true) {
+    MenuData(bool withMarker = true)
+    {
         QDir(dir.path()).mkpath(QStringLiteral("kc"));
         if (withMarker) {
             QFile marker(dir.path() + QStringLiteral("/kc/课程.mdb"));
@@ -27,7 +28,9 @@ struct MenuData {
 class RecordingForm : public Form {
 public:
     RecordingForm(AppContext& app, const QString& name)
-        : Form(*app.stage, name, ScaleUnit::Twips) {}
+        : Form(*app.stage, name, ScaleUnit::Twips)
+    {
+    }
 };
 
 struct MainMenu {
@@ -37,7 +40,8 @@ struct MainMenu {
 
     explicit MainMenu(QSize size = QSize(1024, 768), bool withMarker = true)
         : data(withMarker)
-        , fx(data.dir.path(), size) {
+        , fx(data.dir.path(), size)
+    {
         registerShellWindows(fx.windows);
         for (const char* name : {"FrmMulu", "FrmHelp"})
             fx.windows.add(QString::fromLatin1(name), [name](AppContext& app) {
@@ -46,10 +50,12 @@ struct MainMenu {
         menu = fx.windows.open<FrmChoose>(QStringLiteral("FrmChoose"));
     }
 
-    bool highlighted(const ControlArray<Image>& pair) const {
+    bool highlighted(const ControlArray<Image>& pair) const
+    {
         return pair[0].Visible() && !pair[1].Visible();
     }
-    int highlightedCount() const {
+    int highlightedCount() const
+    {
         int n = 0;
         for (const auto& area : menu->areas())
             n += highlighted(*area.pictures);
@@ -57,7 +63,8 @@ struct MainMenu {
     }
 };
 
-TEST(MainMenu, HoverHighlightsUntilTheBackgroundIsCrossed) {
+TEST(MainMenu, HoverHighlightsUntilTheBackgroundIsCrossed)
+{
     MainMenu m;
     ASSERT_NE(m.menu, nullptr);
     EXPECT_EQ(m.highlightedCount(), 0);
@@ -75,7 +82,8 @@ TEST(MainMenu, HoverHighlightsUntilTheBackgroundIsCrossed) {
     EXPECT_EQ(m.highlightedCount(), 0);
 }
 
-TEST(MainMenu, ActivationShowsEveryPairNormal) {
+TEST(MainMenu, ActivationShowsEveryPairNormal)
+{
     MainMenu m;
     m.fx.moveTo(&m.menu->ImgJY[1]);
     ASSERT_TRUE(m.highlighted(m.menu->ImgJY));
@@ -91,7 +99,8 @@ struct AreaCase {
 
 class MainMenuAreas : public ::testing::TestWithParam<AreaCase> {};
 
-TEST_P(MainMenuAreas, EitherPictureChoosesTheAreaAndOpensTheCatalogue) {
+TEST_P(MainMenuAreas, EitherPictureChoosesTheAreaAndOpensTheCatalogue)
+{
     for (int element : {0, 1}) {
         MainMenu m;
         auto& pair = *m.menu->areas()[GetParam().pair].pictures;
@@ -109,7 +118,8 @@ INSTANTIATE_TEST_SUITE_P(SixAreas, MainMenuAreas,
                                            AreaCase{2, u"认知"}, AreaCase{3, u"填色"},
                                            AreaCase{4, u"手眼协调"}, AreaCase{5, u"记忆力训练"}));
 
-TEST(MainMenu, F1OpensTheHelpWindowOnce) {
+TEST(MainMenu, F1OpensTheHelpWindowOnce)
+{
     MainMenu m;
     m.fx.keyUp(Qt::Key_F1);
     Form* help = m.fx.windows.find(QStringLiteral("FrmHelp"));
@@ -120,7 +130,8 @@ TEST(MainMenu, F1OpensTheHelpWindowOnce) {
     EXPECT_EQ(m.fx.services.logLines.count(QStringLiteral("open FrmHelp")), 1);
 }
 
-TEST(MainMenu, BackPictureAndClosingTheStageEndTheProgramWithStatusZero) {
+TEST(MainMenu, BackPictureAndClosingTheStageEndTheProgramWithStatusZero)
+{
     {
         MainMenu m;
         m.fx.click(m.menu->ImgBack);
@@ -134,7 +145,8 @@ TEST(MainMenu, BackPictureAndClosingTheStageEndTheProgramWithStatusZero) {
     }
 }
 
-TEST(MainMenu, WithoutTheDataMarkerTheProgramEndsWithAMessageNamingTheFolder) {
+TEST(MainMenu, WithoutTheDataMarkerTheProgramEndsWithAMessageNamingTheFolder)
+{
     MainMenu m(QSize(1024, 768), false);
     ASSERT_EQ(m.fx.services.quitStatuses.size(), 1u);
     EXPECT_NE(m.fx.services.quitStatuses[0], 0);
@@ -142,7 +154,8 @@ TEST(MainMenu, WithoutTheDataMarkerTheProgramEndsWithAMessageNamingTheFolder) {
     EXPECT_TRUE(m.fx.services.warnings.join(QLatin1Char('\n')).contains(m.data.dir.path()));
 }
 
-TEST(MainMenu, AnimationMovesOnceMoreByTheHorizontalFactor) {
+TEST(MainMenu, AnimationMovesOnceMoreByTheHorizontalFactor)
+{
     MainMenu m(QSize(1280, 1024));
     EXPECT_NEAR(m.menu->Gif89a1->Left(), 1440 * 1.25 * 1.25, 1e-3);
     EXPECT_NEAR(m.menu->Gif89a1->Top(), 3240 * (1024 / 768.0f) * 1.25, 1e-2);

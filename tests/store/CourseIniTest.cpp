@@ -19,7 +19,8 @@ const char* const Rules = "; a comment line\r\n"
                           "[lesson]\n"
                           "other=in the duplicate section\n";
 
-TEST(CourseIni, ReadsLikeTheWindowsProfileFunctions) {
+TEST(CourseIni, ReadsLikeTheWindowsProfileFunctions)
+{
     const CourseIni ini = CourseIni::parse(encodeGbk(QString::fromUtf8(Rules)));
     const struct {
         const char* section;
@@ -43,7 +44,8 @@ TEST(CourseIni, ReadsLikeTheWindowsProfileFunctions) {
     EXPECT_TRUE(ini.problems().isEmpty());
 }
 
-TEST(CourseIni, ValueIsCutToTheBufferWithoutHalfACharacter) {
+TEST(CourseIni, ValueIsCutToTheBufferWithoutHalfACharacter)
+{
     // "a" then pears: a cut at an even byte count would split a pear in two.
     const QString value = "a" + QString("梨").repeated(600);
     const CourseIni ini = CourseIni::parse(encodeGbk("[s]\nk=" + value + "\n"));
@@ -53,7 +55,8 @@ TEST(CourseIni, ValueIsCutToTheBufferWithoutHalfACharacter) {
     EXPECT_EQ(ini.value("s", "k", 0), QString());
 }
 
-TEST(CourseIni, BytesThatAreNotGbkAreReplacedAndReported) {
+TEST(CourseIni, BytesThatAreNotGbkAreReplacedAndReported)
+{
     const CourseIni ini =
         CourseIni::parse(QByteArray("[s]\nok=1\nbad=x\x81!\ncut=y\x81\n[\x81!]\nk=v\n"));
     EXPECT_EQ(ini.value("s", "ok"), "1");
@@ -63,7 +66,8 @@ TEST(CourseIni, BytesThatAreNotGbkAreReplacedAndReported) {
     EXPECT_TRUE(ini.problems()[0].startsWith("line 3"));
 }
 
-TEST(CourseIni, CutGbkKeepsWholeCharactersOfEveryWidth) {
+TEST(CourseIni, CutGbkKeepsWholeCharactersOfEveryWidth)
+{
     const QByteArray text = encodeGbk("a梨b");
     const struct {
         qsizetype max;

@@ -12,13 +12,15 @@ namespace {
 const QString Course = QStringLiteral("数学课程");
 const QString Carrier = QStringLiteral("pic/fmpic/数学课程.bmp");
 
-QByteArray withDeclaredSize(QByteArray file, qint32 size) {
+QByteArray withDeclaredSize(QByteArray file, qint32 size)
+{
     qToLittleEndian<qint32>(size, file.data() + 2);
     return file;
 }
 
 // Every file and folder below root with its size and modification time.
-QStringList listing(const QString& root) {
+QStringList listing(const QString& root)
+{
     QStringList lines;
     QDirIterator it(root, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden,
                     QDirIterator::Subdirectories);
@@ -33,7 +35,8 @@ QStringList listing(const QString& root) {
     return lines;
 }
 
-void setWritable(const QString& root, bool writable) {
+void setWritable(const QString& root, bool writable)
+{
     const QFileDevice::Permissions write =
         QFileDevice::WriteOwner | QFileDevice::WriteUser | QFileDevice::WriteGroup;
     QDirIterator it(root, QDir::AllEntries | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
@@ -46,7 +49,8 @@ void setWritable(const QString& root, bool writable) {
     }
 }
 
-TEST(CourseStore, CarrierRoundTripReadsTheCourse) {
+TEST(CourseStore, CarrierRoundTripReadsTheCourse)
+{
     StoreHarness h;
     h.data.addCourse(Course, "[目录]\n1=比较\n2=10以内数数(一)\n");
     const auto ini = ExtractCourseIni(h.app, Course);
@@ -55,7 +59,8 @@ TEST(CourseStore, CarrierRoundTripReadsTheCourse) {
     EXPECT_TRUE(h.services.warnings.isEmpty());
 }
 
-TEST(CourseStore, CourseNamesAreUsedVerbatim) {
+TEST(CourseStore, CourseNamesAreUsedVerbatim)
+{
     StoreHarness h;
     h.data.addCourse("输入法.ini", "[课程]\n1=大 小\n");
     const auto ini = ExtractCourseIni(h.app, "输入法.ini");
@@ -63,7 +68,8 @@ TEST(CourseStore, CourseNamesAreUsedVerbatim) {
     EXPECT_EQ(ini->value("课程", "1"), "大 小");
 }
 
-TEST(CourseStore, BadCarriersAreReportedNotRead) {
+TEST(CourseStore, BadCarriersAreReportedNotRead)
+{
     const QByteArray good = CourseCarrier::make("[目录]\n1=比较\n");
     const struct {
         const char* name;
@@ -86,7 +92,8 @@ TEST(CourseStore, BadCarriersAreReportedNotRead) {
     }
 }
 
-TEST(CourseStore, InvalidGbkIsDecodedWithReplacementAndReported) {
+TEST(CourseStore, InvalidGbkIsDecodedWithReplacementAndReported)
+{
     StoreHarness h;
     h.data.addCourseBytes(Course, encodeGbk("[目录]\n1=a") + "\x81!\n2=b\n");
     const auto ini = ExtractCourseIni(h.app, Course);
@@ -97,7 +104,8 @@ TEST(CourseStore, InvalidGbkIsDecodedWithReplacementAndReported) {
     EXPECT_TRUE(h.services.warnings[0].contains("line 2"));
 }
 
-TEST(CourseStore, PlainIniBesideATextlessCarrierIsReadAndKept) {
+TEST(CourseStore, PlainIniBesideATextlessCarrierIsReadAndKept)
+{
     StoreHarness h;
     h.data.addFile(Carrier, CourseCarrier::make({}));
     h.data.addFile("kc/数学课程.ini", encodeGbk("[项目]\n项目=比较大小 比较多少\n"));
@@ -107,7 +115,8 @@ TEST(CourseStore, PlainIniBesideATextlessCarrierIsReadAndKept) {
     EXPECT_TRUE(QFile::exists(h.data.path("kc/数学课程.ini")));
 }
 
-TEST(CourseStore, TextlessCarrierWithoutIniIsAnEmptyCourse) {
+TEST(CourseStore, TextlessCarrierWithoutIniIsAnEmptyCourse)
+{
     StoreHarness h;
     h.data.addFile(Carrier, CourseCarrier::make({}));
     const auto ini = ExtractCourseIni(h.app, Course);
@@ -116,14 +125,16 @@ TEST(CourseStore, TextlessCarrierWithoutIniIsAnEmptyCourse) {
     EXPECT_EQ(h.services.warnings.size(), 1);
 }
 
-TEST(CourseStore, CarrierTextWinsOverAStaleIni) {
+TEST(CourseStore, CarrierTextWinsOverAStaleIni)
+{
     StoreHarness h;
     h.data.addCourse(Course, "[项目]\n项目=新\n");
     h.data.addFile("kc/数学课程.ini", encodeGbk("[项目]\n项目=旧的很长的值\n"));
     EXPECT_EQ(ExtractCourseIni(h.app, Course)->value("项目", "项目"), "新");
 }
 
-TEST(CourseStore, ReadsWriteNothingAndWorkFromAReadOnlyFolder) {
+TEST(CourseStore, ReadsWriteNothingAndWorkFromAReadOnlyFolder)
+{
     StoreHarness h;
     h.data.addCourse(Course, "[图片]\n图片=苹果 梨\n");
     h.data.addPhoto("苹果", DataFixture::picture());
@@ -139,7 +150,8 @@ TEST(CourseStore, ReadsWriteNothingAndWorkFromAReadOnlyFolder) {
     EXPECT_EQ(listing(h.data.root()), before);
 }
 
-TEST(CourseStore, PhotoHalvesJoinIntoTheOriginalBytes) {
+TEST(CourseStore, PhotoHalvesJoinIntoTheOriginalBytes)
+{
     StoreHarness h;
     h.data.addPhoto("苹果", DataFixture::picture(Qt::red));
     EXPECT_EQ(RestorePicture(h.app, "苹果"), DataFixture::jpeg(DataFixture::picture(Qt::red)));
@@ -149,7 +161,8 @@ TEST(CourseStore, PhotoHalvesJoinIntoTheOriginalBytes) {
     EXPECT_TRUE(h.services.messages.isEmpty());
 }
 
-TEST(CourseStore, MissingHalvesGiveOneMessageEach) {
+TEST(CourseStore, MissingHalvesGiveOneMessageEach)
+{
     StoreHarness h;
     h.data.addPhoto("苹果", DataFixture::picture());
     h.data.removeFile("pic/wzpic/苹果.zic");
@@ -165,7 +178,8 @@ TEST(CourseStore, MissingHalvesGiveOneMessageEach) {
                            "文件 " + h.data.path("pic/wzpic/香蕉.zic") + " 没有找到!"}));
 }
 
-TEST(CourseStore, PhotoThatDoesNotDecodeIsANullPixmapAndAWarning) {
+TEST(CourseStore, PhotoThatDoesNotDecodeIsANullPixmapAndAWarning)
+{
     StoreHarness h;
     h.data.addFile("pic/kcpic/苹果.zic", "not a");
     h.data.addFile("pic/wzpic/苹果.zic", " jpeg");
@@ -173,7 +187,8 @@ TEST(CourseStore, PhotoThatDoesNotDecodeIsANullPixmapAndAWarning) {
     EXPECT_EQ(h.services.warnings.size(), 1);
 }
 
-TEST(CourseStore, UnsafeNamesNeverReachTheFileSystem) {
+TEST(CourseStore, UnsafeNamesNeverReachTheFileSystem)
+{
     StoreHarness h;
     // Files that the crafted names would reach if they were let through.
     h.data.addPhoto("苹果", DataFixture::picture());
@@ -190,7 +205,8 @@ TEST(CourseStore, UnsafeNamesNeverReachTheFileSystem) {
     }
 }
 
-TEST(CourseStore, MarkerDecidesWhetherTheDataFolderIsThere) {
+TEST(CourseStore, MarkerDecidesWhetherTheDataFolderIsThere)
+{
     StoreHarness h;
     EXPECT_TRUE(DataFolderPresent(h.app));
     h.data.removeFile("kc/课程.mdb");

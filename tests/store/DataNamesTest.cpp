@@ -5,7 +5,8 @@
 
 namespace {
 
-TEST(DataNames, OnlyPlainNamesMayBecomePaths) {
+TEST(DataNames, OnlyPlainNamesMayBecomePaths)
+{
     const struct {
         QString name;
         bool safe;
@@ -27,11 +28,13 @@ TEST(DataNames, OnlyPlainNamesMayBecomePaths) {
         EXPECT_EQ(isSafeDataName(c.name), c.safe) << printableName(c.name).toStdString();
 }
 
-TEST(DataNames, WarningsShowControlCharacters) {
+TEST(DataNames, WarningsShowControlCharacters)
+{
     EXPECT_EQ(printableName("a\nb"), "a\\x0ab");
 }
 
-TEST(CourseCarrier, ScramblingStartsWithTheFirstKeyCharacter) {
+TEST(CourseCarrier, ScramblingStartsWithTheFirstKeyCharacter)
+{
     const QByteArray plain("[s]\nk=v\n");
     const QByteArray carrier = CourseCarrier::make(plain);
     const qint32 declared = carrier.size() - plain.size();

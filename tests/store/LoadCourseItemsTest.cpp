@@ -5,7 +5,8 @@
 
 namespace {
 
-QString joined(const QString& prefix, int count) {
+QString joined(const QString& prefix, int count)
+{
     QStringList names;
     for (int i = 1; i <= count; ++i)
         names << prefix + QString::number(i);
@@ -31,7 +32,8 @@ struct ItemsCase {
 const QString Section = QStringLiteral("项目");
 const QString Other = QStringLiteral("无此节");
 
-std::vector<ItemsCase> itemsCases() {
+std::vector<ItemsCase> itemsCases()
+{
     const QString pear = QStringLiteral("梨");
     return {
         {"three names", "苹果 香蕉 梨", Section, "苹果 香蕉 梨", 3, 7, {"苹果", "香蕉", "梨"}, 5},
@@ -60,7 +62,8 @@ std::vector<ItemsCase> itemsCases() {
 
 class LoadCourseItemsTable : public ::testing::TestWithParam<ItemsCase> {};
 
-TEST_P(LoadCourseItemsTable, FillsSharedState) {
+TEST_P(LoadCourseItemsTable, FillsSharedState)
+{
     const ItemsCase& c = GetParam();
     StoreHarness h;
     QString ini = QStringLiteral("[项目]\n");
@@ -92,7 +95,8 @@ INSTANTIATE_TEST_SUITE_P(Values, LoadCourseItemsTable, ::testing::ValuesIn(items
                              return name;
                          });
 
-TEST(LoadCourseItems, MissingCarrierWarnsAndReadsAnEmptyValue) {
+TEST(LoadCourseItems, MissingCarrierWarnsAndReadsAnEmptyValue)
+{
     StoreHarness h;
     h.app.RoundIndex = 3;
     LoadCourseItems(h.app, h.Txtini, "项目", "项目", "数学课程");
@@ -102,7 +106,8 @@ TEST(LoadCourseItems, MissingCarrierWarnsAndReadsAnEmptyValue) {
     EXPECT_TRUE(h.services.warnings[0].contains("pic/fmpic/数学课程.bmp"));
 }
 
-TEST(LoadCourseItems, MissingMarkerEndsTheProgramWithAnError) {
+TEST(LoadCourseItems, MissingMarkerEndsTheProgramWithAnError)
+{
     StoreHarness h;
     h.data.addCourse("数学课程", "[项目]\n项目=比较大小\n");
     h.data.removeFile("kc/课程.mdb");

@@ -33,8 +33,7 @@ public:
     // Scripted draws come first; after them every draw is 0 (the first choice).
     double nextUniform() override
     {
-        if (uniforms.empty())
-            return 0.0;
+        if (uniforms.empty()) return 0.0;
         const double u = uniforms.front();
         uniforms.pop_front();
         return u;

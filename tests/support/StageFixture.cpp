@@ -7,7 +7,8 @@
 
 StageFixture::StageFixture(const QString& dataRoot, QSize size)
     : app(services, dataRoot)
-    , windows(app) {
+    , windows(app)
+{
     app.stage = &stage;
     app.windows = &windows;
     windows.attach(stage);
@@ -16,50 +17,60 @@ StageFixture::StageFixture(const QString& dataRoot, QSize size)
     QTest::qWaitForWindowExposed(&stage);
 }
 
-StageFixture::~StageFixture() {
+StageFixture::~StageFixture()
+{
     stage.unloadAll();
     settle();
 }
 
-QPoint StageFixture::onStage(QWidget* widget, QPoint local) const {
+QPoint StageFixture::onStage(QWidget* widget, QPoint local) const
+{
     return widget->mapTo(const_cast<Stage*>(&stage), local);
 }
 
-void StageFixture::click(QWidget* widget) {
+void StageFixture::click(QWidget* widget)
+{
     clickAt(widget, widget->rect().center());
 }
 
-void StageFixture::clickAt(QWidget* widget, QPoint local) {
+void StageFixture::clickAt(QWidget* widget, QPoint local)
+{
     const QPoint p = onStage(widget, local);
     QTest::mouseMove(stage.windowHandle(), p);
     QTest::mouseClick(stage.windowHandle(), Qt::LeftButton, {}, p);
 }
 
-void StageFixture::moveTo(QWidget* widget) {
+void StageFixture::moveTo(QWidget* widget)
+{
     moveToAt(widget, widget->rect().center());
 }
 
-void StageFixture::moveToAt(QWidget* widget, QPoint local) {
+void StageFixture::moveToAt(QWidget* widget, QPoint local)
+{
     QTest::mouseMove(stage.windowHandle(), onStage(widget, local));
 }
 
-void StageFixture::press(QWidget* widget) {
+void StageFixture::press(QWidget* widget)
+{
     const QPoint p = onStage(widget, widget->rect().center());
     QTest::mouseMove(stage.windowHandle(), p);
     QTest::mousePress(stage.windowHandle(), Qt::LeftButton, {}, p);
 }
 
-void StageFixture::release(QWidget* widget) {
+void StageFixture::release(QWidget* widget)
+{
     QTest::mouseRelease(stage.windowHandle(), Qt::LeftButton, {},
                         onStage(widget, widget->rect().center()));
 }
 
-void StageFixture::keyUp(Qt::Key key) {
+void StageFixture::keyUp(Qt::Key key)
+{
     QWidget* target = stage.top() ? static_cast<QWidget*>(stage.top()) : &stage;
     QTest::keyRelease(target, key);
 }
 
-void StageFixture::settle() {
+void StageFixture::settle()
+{
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QCoreApplication::processEvents();
 }

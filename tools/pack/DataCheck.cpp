@@ -58,9 +58,12 @@ const QStringList Sounds = {"right",     "error",     "win", "pingturight",
 class Checker {
 public:
     explicit Checker(const QString& dataDir)
-        : app_(services_, dataDir) {}
+        : app_(services_, dataDir)
+    {
+    }
 
-    QStringList run() {
+    QStringList run()
+    {
         for (const QString& file : Files)
             file.endsWith(QLatin1String(".mdb")) ? present(file) : picture(file);
         for (const QString& sound : Sounds)
@@ -76,12 +79,14 @@ public:
     }
 
 private:
-    const CourseIni* course(const QString& name) const {
+    const CourseIni* course(const QString& name) const
+    {
         const auto it = courses_.find(name);
         return it == courses_.end() ? nullptr : &it->second;
     }
 
-    QStringList keys(const CourseIni& ini, const Rule& rule) const {
+    QStringList keys(const CourseIni& ini, const Rule& rule) const
+    {
         if (rule.key == EveryKey) return ini.keys(rule.section);
         if (rule.key != Consecutive) return {rule.key};
         QStringList numbered;
@@ -90,7 +95,8 @@ private:
         return numbered;
     }
 
-    void check(const Rule& rule) {
+    void check(const Rule& rule)
+    {
         const CourseIni* ini = course(rule.course);
         if (!ini) return; // already reported as a missing or broken course
         const QString where = QStringLiteral("%1 [%2]").arg(rule.course, rule.section);
@@ -107,7 +113,8 @@ private:
         }
     }
 
-    void named(const Rule& rule, const QString& name, const QString& where) {
+    void named(const Rule& rule, const QString& name, const QString& where)
+    {
         if (!isSafeDataName(name)) {
             problems_ << QStringLiteral("%1: \"%2\" is not a plain file name")
                              .arg(where, printableName(name));
@@ -127,14 +134,16 @@ private:
     }
 
     // The photos themselves are checked with every key of 课程 [课程图片].
-    void hasPhotoList(const QString& name, const QString& where) {
+    void hasPhotoList(const QString& name, const QString& where)
+    {
         const CourseIni* lessons = course("课程");
         if (lessons && lessons->value("课程图片", name).isEmpty())
             problems_
                 << QStringLiteral("%1: \"%2\" has no entry in 课程 [课程图片]").arg(where, name);
     }
 
-    void comparison(const QString& entry, const QString& where) {
+    void comparison(const QString& entry, const QString& where)
+    {
         const CourseIni& ini = *course("数学课程");
         if (ini.value(entry, "1").isEmpty())
             problems_ << QStringLiteral("%1: \"%2\" has no round 1").arg(where, entry);
@@ -148,19 +157,22 @@ private:
         wave(entry.mid(3, 1));
     }
 
-    void present(const QString& relPath) {
+    void present(const QString& relPath)
+    {
         if (!QFileInfo::exists(app_.dataPath(relPath)))
             problems_ << QStringLiteral("missing %1").arg(relPath);
     }
 
-    void picture(const QString& relPath) {
+    void picture(const QString& relPath)
+    {
         if (!QFileInfo::exists(app_.dataPath(relPath)))
             present(relPath);
         else if (QImage(app_.dataPath(relPath)).isNull())
             problems_ << QStringLiteral("%1 does not decode").arg(relPath);
     }
 
-    void photo(const QString& item) {
+    void photo(const QString& item)
+    {
         const QString halves[] = {QStringLiteral("pic/kcpic/%1.zic").arg(item),
                                   QStringLiteral("pic/wzpic/%1.zic").arg(item)};
         QByteArray bytes[2];
@@ -177,7 +189,8 @@ private:
                              .arg(item, halves[0], halves[1]);
     }
 
-    void wave(const QString& name) {
+    void wave(const QString& name)
+    {
         const QString relPath = QStringLiteral("sheng/%1.wav").arg(name);
         QFile file(app_.dataPath(relPath));
         if (!file.open(QIODevice::ReadOnly)) return present(relPath);
@@ -194,6 +207,7 @@ private:
 
 } // namespace
 
-QStringList checkDataFolder(const QString& dataDir) {
+QStringList checkDataFolder(const QString& dataDir)
+{
     return Checker(dataDir).run();
 }

@@ -13,15 +13,18 @@
 #include <QStringDecoder>
 #include <cstdio>
 
-void printLine(const QString& line) {
+void printLine(const QString& line)
+{
     std::printf("%s\n", line.toUtf8().constData());
 }
 
-void printError(const QString& line) {
+void printError(const QString& line)
+{
     std::fprintf(stderr, "%s\n", line.toUtf8().constData());
 }
 
-bool readFile(const QString& path, QByteArray& bytes) {
+bool readFile(const QString& path, QByteArray& bytes)
+{
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         printError(QStringLiteral("Cannot read %1: %2").arg(path, file.errorString()));
@@ -31,7 +34,8 @@ bool readFile(const QString& path, QByteArray& bytes) {
     return true;
 }
 
-bool writeFile(const QString& path, const QByteArray& bytes) {
+bool writeFile(const QString& path, const QByteArray& bytes)
+{
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) {
         printError(QStringLiteral("Cannot write %1: %2").arg(path, file.errorString()));
@@ -44,7 +48,8 @@ namespace {
 
 // Authors write course files in UTF-8 or keep the old GBK ones; text that is valid UTF-8
 // is taken as UTF-8 (plain ASCII reads the same either way).
-bool toGbk(QByteArray text, QByteArray& gbk, QString& error) {
+bool toGbk(QByteArray text, QByteArray& gbk, QString& error)
+{
     if (text.startsWith("\xEF\xBB\xBF")) text.remove(0, 3);
     QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
     const QString unicode = utf8.decode(text);
@@ -63,7 +68,8 @@ bool toGbk(QByteArray text, QByteArray& gbk, QString& error) {
 
 } // namespace
 
-int packCourse(const QString& iniPath, const QString& carrierPath) {
+int packCourse(const QString& iniPath, const QString& carrierPath)
+{
     QByteArray text;
     if (!readFile(iniPath, text)) return 1;
     QByteArray gbk;
@@ -75,7 +81,8 @@ int packCourse(const QString& iniPath, const QString& carrierPath) {
     return writeFile(carrierPath, CourseCarrier::make(gbk)) ? 0 : 1;
 }
 
-int unpackCourse(const QString& carrierPath) {
+int unpackCourse(const QString& carrierPath)
+{
     QByteArray file;
     if (!readFile(carrierPath, file)) return 1;
     const CourseCarrier::Contents contents = CourseCarrier::read(file);
@@ -91,7 +98,8 @@ int unpackCourse(const QString& carrierPath) {
     return 0;
 }
 
-int splitPhoto(const QString& photoPath, const QString& firstPath, const QString& secondPath) {
+int splitPhoto(const QString& photoPath, const QString& firstPath, const QString& secondPath)
+{
     QByteArray photo;
     if (!readFile(photoPath, photo)) return 1;
     const auto [first, second] = SplitPhoto::split(photo);
@@ -99,7 +107,8 @@ int splitPhoto(const QString& photoPath, const QString& firstPath, const QString
 }
 
 int printItems(const QString& dataDir, const QString& course, const QString& section,
-               const QString& key) {
+               const QString& key)
+{
     // The course must be readable up front: LoadCourseItems reads a broken one as empty.
     ToolServices probeServices(false);
     AppContext probe(probeServices, dataDir);

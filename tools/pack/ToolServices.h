@@ -7,7 +7,9 @@
 class ToolServices : public Services {
 public:
     explicit ToolServices(bool echo)
-        : echo_(echo) {}
+        : echo_(echo)
+    {
+    }
 
     void playSound(const QString&) override {}
     void speak(const QString&) override {}

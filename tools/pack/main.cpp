@@ -23,12 +23,14 @@ Commands:
   --help                           show this text
 )";
 
-int usage() {
+int usage()
+{
     printError(QStringLiteral("mindlark-pack: wrong arguments; see mindlark-pack --help"));
     return 64;
 }
 
-int check(const QString& dataDir) {
+int check(const QString& dataDir)
+{
     const QStringList problems = checkDataFolder(dataDir);
     for (const QString& line : problems)
         printLine(line);
@@ -40,7 +42,8 @@ int check(const QString& dataDir) {
 
 } // namespace
 
-int main(int argc, char** argv) {
+int main(int argc, char** argv)
+{
     // The course read fills a hidden text box, and widgets need a platform; never a screen.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);

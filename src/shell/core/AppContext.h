@@ -55,5 +55,8 @@ struct AppContext {
     int16_t Score = 0;
 
     // A path below the data root; relative uses '/' separators.
-    QString dataPath(const QString& relative) const { return AppPath + QLatin1Char('/') + relative; }
+    QString dataPath(const QString& relative) const
+    {
+        return AppPath + QLatin1Char('/') + relative;
+    }
 };

@@ -16,7 +16,8 @@ constexpr qint64 MaxDataFileBytes = 64 * 1024 * 1024;
 
 const QString MarkerPath = QStringLiteral("kc/课程.mdb");
 
-std::optional<QByteArray> readDataFile(AppContext& app, const QString& path) {
+std::optional<QByteArray> readDataFile(AppContext& app, const QString& path)
+{
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         app.services.warn(QStringLiteral("Cannot read %1: %2").arg(path, file.errorString()));
@@ -30,14 +31,16 @@ std::optional<QByteArray> readDataFile(AppContext& app, const QString& path) {
     return file.readAll();
 }
 
-bool refuseUnsafeName(AppContext& app, const QString& kind, const QString& name) {
+bool refuseUnsafeName(AppContext& app, const QString& kind, const QString& name)
+{
     if (isSafeDataName(name)) return false;
     app.services.warn(QStringLiteral("Refused %1 name \"%2\": not a plain file name")
                           .arg(kind, printableName(name)));
     return true;
 }
 
-CourseIni parseAndReport(AppContext& app, const QByteArray& bytes, const QString& path) {
+CourseIni parseAndReport(AppContext& app, const QByteArray& bytes, const QString& path)
+{
     CourseIni ini = CourseIni::parse(bytes);
     for (const QString& problem : ini.problems())
         app.services.warn(QStringLiteral("%1: %2").arg(path, problem));
@@ -48,7 +51,8 @@ CourseIni parseAndReport(AppContext& app, const QByteArray& bytes, const QString
 // past the end.
 constexpr int MaxItems = 200;
 
-void splitItems(AppContext& app, const QString& text) {
+void splitItems(AppContext& app, const QString& text)
+{
     qsizetype start = 0;
     qsizetype space = text.indexOf(QLatin1Char(' '));
     while (space >= 0) {
@@ -63,17 +67,20 @@ void splitItems(AppContext& app, const QString& text) {
 
 } // namespace
 
-bool DataFolderPresent(const AppContext& app) {
+bool DataFolderPresent(const AppContext& app)
+{
     return QFileInfo::exists(app.dataPath(MarkerPath));
 }
 
-void EndForMissingDataFolder(AppContext& app) {
+void EndForMissingDataFolder(AppContext& app)
+{
     app.services.warn(QStringLiteral("No course data in %1: %2 is missing")
                           .arg(app.AppPath, app.dataPath(MarkerPath)));
     app.services.quit(2);
 }
 
-std::optional<CourseIni> ExtractCourseIni(AppContext& app, const QString& course) {
+std::optional<CourseIni> ExtractCourseIni(AppContext& app, const QString& course)
+{
     if (refuseUnsafeName(app, QStringLiteral("course"), course)) return std::nullopt;
     const QString carrierPath = app.dataPath(QStringLiteral("pic/fmpic/%1.bmp").arg(course));
     if (!QFileInfo::exists(carrierPath)) {
@@ -107,7 +114,8 @@ std::optional<CourseIni> ExtractCourseIni(AppContext& app, const QString& course
 }
 
 void LoadCourseItems(AppContext& app, TextBox& Txtini, const QString& section, const QString& key,
-                     const QString& course) {
+                     const QString& course)
+{
     app.ItemIndex = 0;
     if (!DataFolderPresent(app)) {
         EndForMissingDataFolder(app);
@@ -139,7 +147,8 @@ void LoadCourseItems(AppContext& app, TextBox& Txtini, const QString& section, c
     app.ItemCount = int16_t(overflow ? MaxItems : app.ItemIndex + 1);
 }
 
-QByteArray RestorePicture(AppContext& app, const QString& item) {
+QByteArray RestorePicture(AppContext& app, const QString& item)
+{
     if (refuseUnsafeName(app, QStringLiteral("item"), item)) return {};
     QByteArray halves[2];
     const QString folders[2] = {QStringLiteral("pic/kcpic/"), QStringLiteral("pic/wzpic/")};
@@ -155,7 +164,8 @@ QByteArray RestorePicture(AppContext& app, const QString& item) {
     return SplitPhoto::join(halves[0], halves[1]);
 }
 
-QPixmap LoadItemPicture(AppContext& app, const QString& item) {
+QPixmap LoadItemPicture(AppContext& app, const QString& item)
+{
     const QByteArray photo = RestorePicture(app, item);
     QPixmap picture;
     if (!photo.isEmpty() && !picture.loadFromData(photo))

@@ -1,6 +1,7 @@
 #include "Mdlmain.h"
 
 #include "Control.h"
+#include "DataNames.h"
 #include "Form.h"
 #include "Stage.h"
 
@@ -8,7 +9,8 @@
 #include <numeric>
 #include <vector>
 
-void ScaleForm(AppContext& app, Form& form) {
+void ScaleForm(AppContext& app, Form& form)
+{
     const QSize screen = app.stage ? app.stage->size() : QSize(DesignWidth, DesignHeight);
     app.ScaleX = float(screen.width()) / float(DesignWidth);
     app.ScaleY = float(screen.height()) / float(DesignHeight);
@@ -31,7 +33,8 @@ namespace {
 
 // Fills out(1..n) with a permutation of 1..n; out(0) and positions above n keep their
 // contents. The random source is reseeded on every call.
-template <std::size_t N> void makeOrder(AppContext& app, std::array<int16_t, N>& out, int n) {
+template <std::size_t N> void makeOrder(AppContext& app, std::array<int16_t, N>& out, int n)
+{
     n = std::min(n, int(N) - 1);
     if (n <= 0) return;
     std::vector<int16_t> work(n + 1);
@@ -45,36 +48,34 @@ template <std::size_t N> void makeOrder(AppContext& app, std::array<int16_t, N>&
     }
 }
 
-bool isPlainName(const QString& name) {
-    if (name.isEmpty() || name.contains(QLatin1Char('/')) || name.contains(QLatin1Char('\\')) ||
-        name.contains(QStringLiteral("..")))
-        return false;
-    return std::none_of(name.begin(), name.end(), [](QChar c) { return c.unicode() < 32; });
-}
-
 } // namespace
 
-void MakeRandomOrder(AppContext& app, int n) {
+void MakeRandomOrder(AppContext& app, int n)
+{
     makeOrder(app, app.RandomOrder, n);
 }
-void MakeRandomOrder2(AppContext& app, int n) {
+void MakeRandomOrder2(AppContext& app, int n)
+{
     makeOrder(app, app.RandomOrder2, n);
 }
-void MakeRandomOrder3(AppContext& app, int n) {
+void MakeRandomOrder3(AppContext& app, int n)
+{
     makeOrder(app, app.RandomOrder3, n);
 }
 
-void PlayWave(AppContext& app, const QString& name) {
+void PlayWave(AppContext& app, const QString& name)
+{
     app.services.log(QStringLiteral("sound ") + name);
     // Sound names come from course data too (the comparison words).
-    if (!isPlainName(name)) {
+    if (!isSafeDataName(name)) {
         app.services.warn(QStringLiteral("not a sound name: ") + name);
         return;
     }
     app.services.playSound(app.dataPath(QStringLiteral("sheng/") + name + QStringLiteral(".wav")));
 }
 
-void SpeakText(AppContext& app, const QString& text) {
+void SpeakText(AppContext& app, const QString& text)
+{
     app.services.log(QStringLiteral("speak ") + text);
     app.services.speak(text);
 }

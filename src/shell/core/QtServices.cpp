@@ -11,23 +11,27 @@
 
 QtServices::QtServices(bool logEvents)
     : logEvents_(logEvents)
-    , sound_(std::make_unique<SoundPlayer>()) {
+    , sound_(std::make_unique<SoundPlayer>())
+{
     clock_.start();
 }
 
 QtServices::~QtServices() = default;
 
-void QtServices::playSound(const QString& path) {
+void QtServices::playSound(const QString& path)
+{
     sound_->play(path);
 }
 
-void QtServices::speak(const QString& text) {
+void QtServices::speak(const QString& text)
+{
     if (!speech_)
         speech_ = std::make_unique<SpeechEngine>(); // not at start-up: most windows never speak
     speech_->speak(text);
 }
 
-MessageAnswer QtServices::message(const QString& text, MessageIcon icon, MessageButtons buttons) {
+MessageAnswer QtServices::message(const QString& text, MessageIcon icon, MessageButtons buttons)
+{
     log(QStringLiteral("message ") + text);
     QMessageBox box(dialogParent_);
     box.setWindowTitle(QStringLiteral("Mindlark"));
@@ -71,23 +75,28 @@ MessageAnswer QtServices::message(const QString& text, MessageIcon icon, Message
     }
 }
 
-bool QtServices::openUrl(const QUrl& url) {
+bool QtServices::openUrl(const QUrl& url)
+{
     return QDesktopServices::openUrl(url);
 }
 
-bool QtServices::startProgram(const QString& program, const QStringList& arguments) {
+bool QtServices::startProgram(const QString& program, const QStringList& arguments)
+{
     return QProcess::startDetached(program, arguments);
 }
 
-QTime QtServices::timeOfDay() {
+QTime QtServices::timeOfDay()
+{
     return QTime::currentTime();
 }
 
-qint64 QtServices::tickCount() {
+qint64 QtServices::tickCount()
+{
     return clock_.elapsed();
 }
 
-void QtServices::reseedRandom() {
+void QtServices::reseedRandom()
+{
     // The clock stays part of the seed, but two calls within the same clock tick must not
     // repeat a permutation: the call count and the generator's own state go in as well.
     const auto msecs = quint64(QTime::currentTime().msecsSinceStartOfDay());
@@ -97,22 +106,26 @@ void QtServices::reseedRandom() {
     random_.seed(seed);
 }
 
-double QtServices::nextUniform() {
+double QtServices::nextUniform()
+{
     return double(random_() >> 11) * 0x1.0p-53; // 53 random bits in [0, 1)
 }
 
-void QtServices::warn(const QString& line) {
+void QtServices::warn(const QString& line)
+{
     std::fprintf(stderr, "mindlark: %s\n", qUtf8Printable(line));
     std::fflush(stderr);
 }
 
-void QtServices::log(const QString& line) {
+void QtServices::log(const QString& line)
+{
     if (!logEvents_) return;
     std::fprintf(stderr, "%s\n", qUtf8Printable(line));
     std::fflush(stderr);
 }
 
-void QtServices::quit(int status) {
+void QtServices::quit(int status)
+{
     if (quitRequested_) return;
     quitRequested_ = true;
     quitStatus_ = status;

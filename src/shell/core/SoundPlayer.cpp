@@ -10,7 +10,8 @@
 SoundPlayer::SoundPlayer() = default;
 SoundPlayer::~SoundPlayer() = default;
 
-void SoundPlayer::play(const QString& path) {
+void SoundPlayer::play(const QString& path)
+{
     if (!hasOutputDevice()) {
         beep();
         return;
@@ -18,15 +19,18 @@ void SoundPlayer::play(const QString& path) {
     playFile(path);
 }
 
-bool SoundPlayer::hasOutputDevice() const {
+bool SoundPlayer::hasOutputDevice() const
+{
     return !QMediaDevices::audioOutputs().isEmpty();
 }
 
-void SoundPlayer::beep() {
+void SoundPlayer::beep()
+{
     QApplication::beep();
 }
 
-void SoundPlayer::playFile(const QString& path) {
+void SoundPlayer::playFile(const QString& path)
+{
     if (!effect_) effect_ = std::make_unique<QSoundEffect>();
     // Never wait for a sound to end: just cut it off.
     effect_->stop();

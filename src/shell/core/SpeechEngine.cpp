@@ -12,13 +12,15 @@ namespace {
 int g_sampleRate = 0;
 QByteArray* g_pcm = nullptr;
 
-int collectSamples(short* samples, int count, espeak_EVENT*) {
+int collectSamples(short* samples, int count, espeak_EVENT*)
+{
     if (samples && count > 0 && g_pcm)
         g_pcm->append(reinterpret_cast<const char*>(samples), count * int(sizeof(short)));
     return 0;
 }
 
-bool ensureEspeak() {
+bool ensureEspeak()
+{
     static bool tried = false;
     if (!tried) {
         tried = true;
@@ -32,7 +34,8 @@ bool ensureEspeak() {
     return g_sampleRate > 0;
 }
 
-QByteArray synthesise(const QString& text) {
+QByteArray synthesise(const QString& text)
+{
     QByteArray pcm;
     if (!ensureEspeak()) return pcm;
     const QByteArray utf8 = text.toUtf8();
@@ -45,20 +48,23 @@ QByteArray synthesise(const QString& text) {
 
 } // namespace
 
-SpeechEngine::SpeechEngine() {
+SpeechEngine::SpeechEngine()
+{
     worker_ = new QObject;
     worker_->moveToThread(&thread_);
     connect(&thread_, &QThread::finished, worker_, &QObject::deleteLater);
     thread_.start(QThread::LowPriority);
 }
 
-SpeechEngine::~SpeechEngine() {
+SpeechEngine::~SpeechEngine()
+{
     generation_ = -1;
     thread_.quit();
     thread_.wait();
 }
 
-void SpeechEngine::speak(const QString& text) {
+void SpeechEngine::speak(const QString& text)
+{
     const int generation = ++generation_;
     if (sink_) sink_->stop();
     if (text.isEmpty()) return;
@@ -71,7 +77,8 @@ void SpeechEngine::speak(const QString& text) {
     });
 }
 
-void SpeechEngine::play(const QByteArray& pcm, int sampleRate, int generation) {
+void SpeechEngine::play(const QByteArray& pcm, int sampleRate, int generation)
+{
     if (generation != generation_ || pcm.isEmpty()) return;
     const QAudioDevice device = QMediaDevices::defaultAudioOutput();
     if (device.isNull()) return;

@@ -18,15 +18,11 @@ void scramble(QByteArray& bytes)
 
 Contents read(const QByteArray& file)
 {
-    if (file.size() < FileHeaderSize)
-        return {Status::TooShort, {}};
-    if (file[0] != 'B' || file[1] != 'M')
-        return {Status::BadSignature, {}};
+    if (file.size() < FileHeaderSize) return {Status::TooShort, {}};
+    if (file[0] != 'B' || file[1] != 'M') return {Status::BadSignature, {}};
     const qint32 declared = qFromLittleEndian<qint32>(file.constData() + 2);
-    if (declared < FileHeaderSize || declared > file.size())
-        return {Status::BadSize, {}};
-    if (declared == file.size())
-        return {Status::NoText, {}};
+    if (declared < FileHeaderSize || declared > file.size()) return {Status::BadSize, {}};
+    if (declared == file.size()) return {Status::NoText, {}};
     QByteArray text = file.mid(declared);
     scramble(text);
     return {Status::Text, text};

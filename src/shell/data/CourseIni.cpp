@@ -5,13 +5,15 @@
 
 namespace {
 
-bool isBlank(char c) {
+bool isBlank(char c)
+{
     return c == ' ' || c == '\t';
 }
 
 // Blanks and the structural characters below are all under 0x40, so they never occur as
 // the second byte of a GBK character and the raw bytes can be cut at them safely.
-QByteArray trimmed(QByteArray bytes) {
+QByteArray trimmed(QByteArray bytes)
+{
     qsizetype begin = 0;
     qsizetype end = bytes.size();
     while (begin < end && isBlank(bytes[begin]))
@@ -22,20 +24,23 @@ QByteArray trimmed(QByteArray bytes) {
 }
 
 // GetPrivateProfileString drops one pair of matching quotes around a value.
-QByteArray withoutQuotes(const QByteArray& value) {
+QByteArray withoutQuotes(const QByteArray& value)
+{
     if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
         value.back() == value.front())
         return value.mid(1, value.size() - 2);
     return value;
 }
 
-QString folded(const QString& name) {
+QString folded(const QString& name)
+{
     return name.toCaseFolded();
 }
 
 } // namespace
 
-QString decodeGbk(const QByteArray& bytes, bool* valid) {
+QString decodeGbk(const QByteArray& bytes, bool* valid)
+{
     // Stateless: a lead byte cut off at the end is an error here, not held for a next call.
     QStringDecoder decoder("GBK", QStringConverter::Flag::Stateless);
     QString text = decoder.decode(bytes);
@@ -43,14 +48,16 @@ QString decodeGbk(const QByteArray& bytes, bool* valid) {
     return text;
 }
 
-QByteArray encodeGbk(const QString& text, bool* valid) {
+QByteArray encodeGbk(const QString& text, bool* valid)
+{
     QStringEncoder encoder("GBK", QStringConverter::Flag::Stateless);
     QByteArray bytes = encoder.encode(text);
     if (valid) *valid = !encoder.hasError();
     return bytes;
 }
 
-QByteArray cutGbk(const QByteArray& bytes, qsizetype maxBytes) {
+QByteArray cutGbk(const QByteArray& bytes, qsizetype maxBytes)
+{
     if (bytes.size() <= maxBytes) return bytes;
     if (maxBytes <= 0) return {};
     qsizetype end = 0;
@@ -63,7 +70,8 @@ QByteArray cutGbk(const QByteArray& bytes, qsizetype maxBytes) {
     return bytes.left(end);
 }
 
-CourseIni CourseIni::parse(const QByteArray& gbk) {
+CourseIni CourseIni::parse(const QByteArray& gbk)
+{
     CourseIni ini;
     Section* current = nullptr; // null before the first section and inside a duplicate
     const QList<QByteArray> lines = gbk.split('\n');
@@ -107,40 +115,47 @@ CourseIni CourseIni::parse(const QByteArray& gbk) {
     return ini;
 }
 
-const CourseIni::Section* CourseIni::findSection(const QString& section) const {
+const CourseIni::Section* CourseIni::findSection(const QString& section) const
+{
     const auto it = sectionIndex_.constFind(folded(section));
     return it == sectionIndex_.cend() ? nullptr : &sections_[*it];
 }
 
-const CourseIni::Entry* CourseIni::find(const QString& section, const QString& key) const {
+const CourseIni::Entry* CourseIni::find(const QString& section, const QString& key) const
+{
     const Section* s = findSection(section);
     if (!s) return nullptr;
     const auto it = s->index.constFind(folded(key));
     return it == s->index.cend() ? nullptr : &s->entries[*it];
 }
 
-QString CourseIni::value(const QString& section, const QString& key, int maxBytes) const {
+QString CourseIni::value(const QString& section, const QString& key, int maxBytes) const
+{
     const Entry* entry = find(section, key);
     return entry ? decodeGbk(cutGbk(entry->value, maxBytes)) : QString();
 }
 
-qsizetype CourseIni::valueBytes(const QString& section, const QString& key) const {
+qsizetype CourseIni::valueBytes(const QString& section, const QString& key) const
+{
     const Entry* entry = find(section, key);
     return entry ? entry->value.size() : 0;
 }
 
-bool CourseIni::hasSection(const QString& section) const {
+bool CourseIni::hasSection(const QString& section) const
+{
     return findSection(section);
 }
 
-QStringList CourseIni::sections() const {
+QStringList CourseIni::sections() const
+{
     QStringList names;
     for (const Section& s : sections_)
         names << s.name;
     return names;
 }
 
-QStringList CourseIni::keys(const QString& section) const {
+QStringList CourseIni::keys(const QString& section) const
+{
     QStringList names;
     if (const Section* s = findSection(section))
         for (const Entry& e : s->entries)

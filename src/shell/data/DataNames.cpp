@@ -1,6 +1,7 @@
 #include "DataNames.h"
 
-bool isSafeDataName(const QString& name) {
+bool isSafeDataName(const QString& name)
+{
     if (name.isEmpty() || name.contains(QLatin1String(".."))) return false;
     for (const QChar c : name) {
         if (c == QLatin1Char('/') || c == QLatin1Char('\\') || c.category() == QChar::Other_Control)
@@ -9,7 +10,8 @@ bool isSafeDataName(const QString& name) {
     return true;
 }
 
-QString printableName(const QString& name) {
+QString printableName(const QString& name)
+{
     QString shown;
     for (const QChar c : name) {
         if (c.category() == QChar::Other_Control)
