@@ -16,11 +16,13 @@ for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 
 # Prints "<milliseconds> <peak RSS in KB>" for one run of a command.
 measure() {
-    local start end rss
+    local start end rss_file
+    rss_file=$(mktemp)
     start=$(date +%s%N)
-    rss=$( { /usr/bin/time -f '%M' "$@" >/dev/null 2>/dev/null; } 2>&1 | tail -n 1)
+    /usr/bin/time -o "$rss_file" -f '%M' "$@" >/dev/null 2>&1 || true
     end=$(date +%s%N)
-    echo "$(( (end - start) / 1000000 )) $rss"
+    echo "$(( (end - start) / 1000000 )) $(tail -n 1 "$rss_file")"
+    rm -f "$rss_file"
 }
 
 median() { sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
