@@ -41,6 +41,20 @@ void Label::setBorder(bool border) {
     update();
 }
 
+void Label::setHalfWidthBlanks(bool halfWidth) {
+    halfWidthBlanks_ = halfWidth;
+    fitToCaption();
+    update();
+}
+
+QString Label::displayText() const {
+    if (!halfWidthBlanks_) return caption_;
+    QString text = caption_;
+    // An en space is half an em in every font.
+    text.replace(QLatin1Char(' '), QChar(0x2002));
+    return text;
+}
+
 void Label::fontChanged() {
     fitToCaption();
     update();
@@ -49,7 +63,7 @@ void Label::fontChanged() {
 void Label::fitToCaption() {
     if (!autoSize_) return;
     const QFontMetrics fm(font());
-    const QSize size = fm.size(0, caption_.isEmpty() ? QStringLiteral(" ") : caption_);
+    const QSize size = fm.size(0, caption_.isEmpty() ? QStringLiteral(" ") : displayText());
     Move(Left(), Top(), fromPixels(size.width(), form().unit()),
          fromPixels(size.height(), form().unit()));
 }
@@ -61,6 +75,7 @@ Control* Label::cloneControl() const {
     copy->autoSize_ = autoSize_;
     copy->wordWrap_ = wordWrap_;
     copy->border_ = border_;
+    copy->halfWidthBlanks_ = halfWidthBlanks_;
     copy->copyCommon(*this);
     return copy;
 }
@@ -76,5 +91,5 @@ void Label::paintEvent(QPaintEvent*) {
     p.setFont(font());
     int flags = int(alignment_);
     if (wordWrap_ && !autoSize_) flags |= Qt::TextWordWrap;
-    p.drawText(rect(), flags, caption_);
+    p.drawText(rect(), flags, displayText());
 }
