@@ -3,6 +3,7 @@
 
 #include "AppContext.h"
 #include "Form.h"
+#include "MathWindows.h"
 #include "QtServices.h"
 #include "ShellWindows.h"
 #include "Stage.h"
@@ -96,6 +97,7 @@ int main(int argc, char** argv) {
     app.windows = &windows;
     windows.attach(stage);
     registerShellWindows(windows);
+    registerMathWindows(windows);
 
     FirstPaintExit firstPaintExit;
 

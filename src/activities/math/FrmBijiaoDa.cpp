@@ -1,0 +1,4 @@
+#include "FrmBijiaoDa.h"
+
+FrmBijiaoDa::FrmBijiaoDa(AppContext& app)
+    : ComparisonForm(app, QStringLiteral("FrmBijiaoDa")) {}

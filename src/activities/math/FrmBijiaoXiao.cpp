@@ -1,0 +1,4 @@
+#include "FrmBijiaoXiao.h"
+
+FrmBijiaoXiao::FrmBijiaoXiao(AppContext& app)
+    : ComparisonForm(app, QStringLiteral("FrmBijiaoXiao")) {}
