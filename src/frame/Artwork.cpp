@@ -115,10 +115,11 @@ QPixmap help() {
 
 QPixmap good() {
     static const QPixmap pixmap = draw([](QPainter& p) {
+        // Three stars in an arch over the face, the middle one highest.
         for (int i = 0; i < 3; ++i)
-            p.fillPath(starPath(QPointF(40 + i * 88, 40 + (i % 2) * 16), 30, 13),
+            p.fillPath(starPath(QPointF(40 + i * 88, 46 - (i % 2) * 16), 28, 12),
                        QColor(255, 200, 0));
-        drawFace(p, QRectF(38, 60, 180, 180), QColor(255, 214, 60), 1);
+        drawFace(p, QRectF(43, 72, 170, 170), QColor(255, 214, 60), 1);
         p.setPen(QPen(QColor(40, 180, 70), 22, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
         p.drawPolyline(QPolygonF{QPointF(170, 200), QPointF(200, 232), QPointF(246, 166)});
     });

@@ -8,7 +8,10 @@ class Timer;
 class SlidingCover {
 public:
     static constexpr int StepPixels = 6;
-    static constexpr int TickMs = 1;
+    // The slide was designed as 1 ms ticks on a system timer that ticks every 15.6 ms, so
+    // the child watched it for about three quarters of a second; true 1 ms ticks would flash
+    // the judgement for less than a tenth.
+    static constexpr int TickMs = 16;
 
     SlidingCover(Control& cover, Timer& timer, Control& picture)
         : cover_(cover)

@@ -85,7 +85,7 @@ TEST(Comparison, ARightClickSlidesTheCoverOffTheGoodPictureIn46Steps) {
     EXPECT_TRUE(w->Picture2->Visible());
     EXPECT_FALSE(w->Picture3->Visible());
     EXPECT_TRUE(w->Picture1->Visible());
-    EXPECT_EQ(w->Timer1->Interval(), 1);
+    EXPECT_EQ(w->Timer1->Interval(), SlidingCover::TickMs);
 
     fire(*w->Timer1, 45);
     EXPECT_DOUBLE_EQ(w->Picture1->Left(), 400 + 45 * 6);
