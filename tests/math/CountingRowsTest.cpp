@@ -20,14 +20,6 @@ void scriptRow(MathFixture& m, int item, std::vector<int> targets) {
     m.fx.services.scriptPermutation(MathFixture::startingAtSecond(10, std::move(targets)));
 }
 
-std::vector<int> visible(const ControlArray<Image>& cells) {
-    std::vector<int> shown;
-    cells.forEach([&](int k, const Image& cell) {
-        if (cell.Visible()) shown.push_back(k);
-    });
-    return shown;
-}
-
 template <class T> std::vector<int> visibleOf(const ControlArray<T>& array) {
     std::vector<int> shown;
     array.forEach([&](int k, const T& c) {
@@ -47,7 +39,7 @@ TEST(CountingRow, BuildsTheRowOfTenCopiesOfTheDrawnPicture) {
     scriptRow(m, 2, {3});
     auto* w = m.open<FrmXunxushshW>("FrmXunxushshW");
     ASSERT_NE(w, nullptr);
-    EXPECT_EQ(visible(w->Image1), AllCells);
+    EXPECT_EQ(visibleOf(w->Image1), AllCells);
     for (int k = 0; k < 10; ++k) {
         EXPECT_TRUE(shows(w->Image1[k].Picture(), Orange)) << k;
         EXPECT_DOUBLE_EQ(w->Image1[k].Left(), 16 + k * 99) << k;
@@ -98,7 +90,7 @@ TEST_P(CountAndConfirm, JudgesTheCountThenPausesTwiceForANewRow) {
     EXPECT_EQ(w->Timer2->Interval(), 1000);
 
     w->Timer2->fire(); // one second later: the good or bad picture
-    EXPECT_TRUE(visible(w->Image1).empty());
+    EXPECT_TRUE(visibleOf(w->Image1).empty());
     EXPECT_TRUE(visibleOf(w->Shape1).empty());
     EXPECT_FALSE(w->Label2->Visible());
     EXPECT_FALSE(w->Command1->Visible());
@@ -112,7 +104,7 @@ TEST_P(CountAndConfirm, JudgesTheCountThenPausesTwiceForANewRow) {
     w->Timer1->fire(); // two seconds after the answer: a new row, whatever the answer was
     EXPECT_FALSE(w->Imggood->Visible());
     EXPECT_FALSE(w->Imgbad->Visible());
-    EXPECT_EQ(visible(w->Image1), AllCells);
+    EXPECT_EQ(visibleOf(w->Image1), AllCells);
     EXPECT_TRUE(shows(w->Image1[4].Picture(), Green));
     EXPECT_EQ(w->Label2->Caption(), QStringLiteral("8"));
     EXPECT_TRUE(w->Label2->Visible());
@@ -172,7 +164,7 @@ TEST_P(FindTheSeventh, JudgesTheClickAndRewardsWithTheNextRow) {
         EXPECT_FALSE(w->Image1[6].Visible());
     } else {
         EXPECT_TRUE(visibleOf(w->Shape1).empty());
-        EXPECT_EQ(visible(w->Image1), AllCells);
+        EXPECT_EQ(visibleOf(w->Image1), AllCells);
     }
     w->Timer2->fire();
     EXPECT_EQ(w->Imggood->Visible(), c.right);
@@ -184,7 +176,7 @@ TEST_P(FindTheSeventh, JudgesTheClickAndRewardsWithTheNextRow) {
     w->Timer1->fire();
     EXPECT_EQ(m.fx.app.Score, c.right ? 6 : 4);
     EXPECT_EQ(w->LblNum[0].Caption(), QString::number(c.right ? 6 : 4));
-    EXPECT_EQ(visible(w->Image1), AllCells);
+    EXPECT_EQ(visibleOf(w->Image1), AllCells);
     EXPECT_TRUE(visibleOf(w->Label1).empty());
     EXPECT_TRUE(w->Label2->Visible());
     EXPECT_TRUE(waiting(*w));
@@ -312,7 +304,7 @@ TEST(LearningToCount, TheTenthClickPausesForANewRowWithoutASound) {
 
     m.fx.services.scriptPermutation({2, 1, 3});
     w->Timer1->fire();
-    EXPECT_EQ(visible(w->Image1), AllCells);
+    EXPECT_EQ(visibleOf(w->Image1), AllCells);
     EXPECT_TRUE(shows(w->Image1[0].Picture(), Orange));
     EXPECT_TRUE(visibleOf(w->Label1).empty());
     EXPECT_TRUE(visibleOf(w->Shape1).empty());
