@@ -3,6 +3,7 @@
 
 #include "AppContext.h"
 #include "Form.h"
+#include "MathWindows.h"
 #include "QtServices.h"
 #include "ShellWindows.h"
 #include "Stage.h"
@@ -19,13 +20,15 @@
 
 namespace {
 
-bool holdsData(const QString& folder) {
+bool holdsData(const QString& folder)
+{
     return QFileInfo::exists(folder + QStringLiteral("/kc/课程.mdb"));
 }
 
 // --data, then $MINDLARK_DATA, then the program's folder when it holds data, then
 // ../share/mindlark beside the program.
-QString findDataRoot(const QString& option) {
+QString findDataRoot(const QString& option)
+{
     if (!option.isEmpty()) return QDir(option).absolutePath();
     const QString fromEnv = qEnvironmentVariable("MINDLARK_DATA");
     if (!fromEnv.isEmpty()) return QDir(fromEnv).absolutePath();
@@ -42,7 +45,8 @@ public:
     using QObject::QObject;
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
         if (event->type() == QEvent::Paint && qobject_cast<Form*>(watched))
             QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
         return false;
@@ -51,7 +55,8 @@ protected:
 
 } // namespace
 
-int main(int argc, char** argv) {
+int main(int argc, char** argv)
+{
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("mindlark"));
     QApplication::setApplicationVersion(QStringLiteral(MINDLARK_VERSION));
@@ -96,6 +101,7 @@ int main(int argc, char** argv) {
     app.windows = &windows;
     windows.attach(stage);
     registerShellWindows(windows);
+    registerMathWindows(windows);
 
     FirstPaintExit firstPaintExit;
 

@@ -4,7 +4,8 @@
 
 ActivityForm::ActivityForm(AppContext& app, const QString& name, ScaleUnit unit, Strip strip)
     : Form(*app.stage, name, unit)
-    , app_(app) {
+    , app_(app)
+{
     setBackColor(QColor(255, 250, 232));
 
     Txtini = make<TextBox>(QStringLiteral("Txtini"));
@@ -43,6 +44,7 @@ ActivityForm::ActivityForm(AppContext& app, const QString& name, ScaleUnit unit,
     connect(ImgBack, &Control::Click, this, [this] { ImgBack_Click(); });
 }
 
-void ActivityForm::ImgBack_Click() {
+void ActivityForm::ImgBack_Click()
+{
     Unload();
 }

@@ -9,7 +9,8 @@ namespace {
 
 constexpr int Side = 256;
 
-QPixmap draw(const std::function<void(QPainter&)>& paint) {
+QPixmap draw(const std::function<void(QPainter&)>& paint)
+{
     QPixmap pixmap(Side, Side);
     pixmap.fill(Qt::transparent);
     QPainter p(&pixmap);
@@ -18,7 +19,8 @@ QPixmap draw(const std::function<void(QPainter&)>& paint) {
     return pixmap;
 }
 
-QPainterPath starPath(QPointF centre, double outer, double inner) {
+QPainterPath starPath(QPointF centre, double outer, double inner)
+{
     QPainterPath path;
     for (int i = 0; i < 10; ++i) {
         const double r = i % 2 ? inner : outer;
@@ -31,7 +33,8 @@ QPainterPath starPath(QPointF centre, double outer, double inner) {
 }
 
 // A round face; mood 1 smiles, -1 frowns gently.
-void drawFace(QPainter& p, const QRectF& box, const QColor& skin, double mood) {
+void drawFace(QPainter& p, const QRectF& box, const QColor& skin, double mood)
+{
     p.setPen(QPen(QColor(200, 120, 0), box.width() * 0.04));
     p.setBrush(skin);
     p.drawEllipse(box);
@@ -56,7 +59,8 @@ void drawFace(QPainter& p, const QRectF& box, const QColor& skin, double mood) {
 
 namespace Artwork {
 
-QPixmap star() {
+QPixmap star()
+{
     static const QPixmap pixmap = draw([](QPainter& p) {
         p.setPen(QPen(QColor(230, 120, 0), 10, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
         QRadialGradient glow(QPointF(128, 120), 130);
@@ -68,13 +72,15 @@ QPixmap star() {
     return pixmap;
 }
 
-QPixmap face() {
+QPixmap face()
+{
     static const QPixmap pixmap =
         draw([](QPainter& p) { drawFace(p, QRectF(12, 12, 232, 232), QColor(255, 214, 60), 1); });
     return pixmap;
 }
 
-QPixmap back() {
+QPixmap back()
+{
     static const QPixmap pixmap = draw([](QPainter& p) {
         QRadialGradient fill(QPointF(110, 100), 150);
         fill.setColorAt(0, QColor(255, 160, 120));
@@ -98,7 +104,8 @@ QPixmap back() {
     return pixmap;
 }
 
-QPixmap help() {
+QPixmap help()
+{
     static const QPixmap pixmap = draw([](QPainter& p) {
         p.setPen(QPen(Qt::white, 12));
         p.setBrush(QColor(70, 140, 230));
@@ -113,19 +120,22 @@ QPixmap help() {
     return pixmap;
 }
 
-QPixmap good() {
+QPixmap good()
+{
     static const QPixmap pixmap = draw([](QPainter& p) {
+        // Three stars in an arch over the face, the middle one highest.
         for (int i = 0; i < 3; ++i)
-            p.fillPath(starPath(QPointF(40 + i * 88, 40 + (i % 2) * 16), 30, 13),
+            p.fillPath(starPath(QPointF(40 + i * 88, 46 - (i % 2) * 16), 28, 12),
                        QColor(255, 200, 0));
-        drawFace(p, QRectF(38, 60, 180, 180), QColor(255, 214, 60), 1);
+        drawFace(p, QRectF(43, 72, 170, 170), QColor(255, 214, 60), 1);
         p.setPen(QPen(QColor(40, 180, 70), 22, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
         p.drawPolyline(QPolygonF{QPointF(170, 200), QPointF(200, 232), QPointF(246, 166)});
     });
     return pixmap;
 }
 
-QPixmap bad() {
+QPixmap bad()
+{
     static const QPixmap pixmap = draw([](QPainter& p) {
         drawFace(p, QRectF(38, 38, 180, 180), QColor(170, 210, 255), -1);
         p.setPen(QPen(QColor(230, 90, 90), 18, Qt::SolidLine, Qt::RoundCap));

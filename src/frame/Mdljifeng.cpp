@@ -6,17 +6,20 @@ namespace {
 
 // The tens digit is the second-last character of the score written with a "0" in front,
 // so 100 counts as 0 tens and 0 units: the hundred is shown by ten stars alone.
-void digits(int score, int& tens, int& units) {
+void digits(int score, int& tens, int& units)
+{
     const QString text = QLatin1Char('0') + QString::number(score);
     tens = text.at(text.size() - 2).digitValue();
     units = text.at(text.size() - 1).digitValue();
 }
 
-void setShown(ControlArray<Image>& array, int i, bool shown) {
+void setShown(ControlArray<Image>& array, int i, bool shown)
+{
     if (Image* image = array.at(i)) image->setVisible(shown);
 }
 
-void placeFacesAfterStar(ActivityForm& form, int star) {
+void placeFacesAfterStar(ActivityForm& form, int star)
+{
     const double faceWidth = form.ImgFace[0].Width();
     for (int i = 1; i <= 10; ++i) {
         const double left = star == 0 ? form.ImgStar[0].Left() + (i - 1) * faceWidth
@@ -25,13 +28,15 @@ void placeFacesAfterStar(ActivityForm& form, int star) {
     }
 }
 
-void showScore(ActivityForm& form) {
+void showScore(ActivityForm& form)
+{
     form.LblNum[0].setCaption(QString::number(form.app().Score));
 }
 
 } // namespace
 
-void InitRewards(ActivityForm& form) {
+void InitRewards(ActivityForm& form)
+{
     form.app().Score = 0;
     if (form.hasRewardStrip()) {
         for (int i = 1; i <= 10; ++i) {
@@ -46,7 +51,8 @@ void InitRewards(ActivityForm& form) {
     form.ImgHelp->hide();
 }
 
-void RewardRight(ActivityForm& form) {
+void RewardRight(ActivityForm& form)
+{
     AppContext& app = form.app();
     app.Score = int16_t(std::min(app.Score + 1, 100));
     if (!form.hasRewardStrip()) return;
@@ -71,7 +77,8 @@ void RewardRight(ActivityForm& form) {
     showScore(form);
 }
 
-void RewardWrong(ActivityForm& form) {
+void RewardWrong(ActivityForm& form)
+{
     AppContext& app = form.app();
     app.Score = int16_t(std::max(app.Score - 1, 0));
     if (!form.hasRewardStrip()) return;

@@ -22,7 +22,12 @@ Form::Form(Stage& stage, const QString& name, ScaleUnit unit)
     Move(0, 0, fromPixels(DesignWidth, unit), fromPixels(DesignHeight, unit));
 }
 
-Form::~Form() = default;
+Form::~Form()
+{
+    // Controls take themselves off controls_ as they die; QWidget would delete them only
+    // after controls_ is gone.
+    qDeleteAll(findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly));
+}
 
 void Form::registerControl(Control* control)
 {

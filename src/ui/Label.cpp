@@ -49,6 +49,22 @@ void Label::setBorder(bool border)
     update();
 }
 
+void Label::setHalfWidthBlanks(bool halfWidth)
+{
+    halfWidthBlanks_ = halfWidth;
+    fitToCaption();
+    update();
+}
+
+QString Label::displayText() const
+{
+    if (!halfWidthBlanks_) return caption_;
+    QString text = caption_;
+    // An en space is half an em in every font.
+    text.replace(QLatin1Char(' '), QChar(0x2002));
+    return text;
+}
+
 void Label::fontChanged()
 {
     fitToCaption();
@@ -59,7 +75,7 @@ void Label::fitToCaption()
 {
     if (!autoSize_) return;
     const QFontMetrics fm(font());
-    const QSize size = fm.size(0, caption_.isEmpty() ? QStringLiteral(" ") : caption_);
+    const QSize size = fm.size(0, caption_.isEmpty() ? QStringLiteral(" ") : displayText());
     Move(Left(), Top(), fromPixels(size.width(), form().unit()),
          fromPixels(size.height(), form().unit()));
 }
@@ -72,6 +88,7 @@ Control* Label::cloneControl() const
     copy->autoSize_ = autoSize_;
     copy->wordWrap_ = wordWrap_;
     copy->border_ = border_;
+    copy->halfWidthBlanks_ = halfWidthBlanks_;
     copy->copyCommon(*this);
     return copy;
 }
@@ -88,5 +105,5 @@ void Label::paintEvent(QPaintEvent*)
     p.setFont(font());
     int flags = int(alignment_);
     if (wordWrap_ && !autoSize_) flags |= Qt::TextWordWrap;
-    p.drawText(rect(), flags, caption_);
+    p.drawText(rect(), flags, displayText());
 }

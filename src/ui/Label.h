@@ -18,6 +18,9 @@ public:
     void setAutoSize(bool autoSize); // width and height follow the caption
     void setWordWrap(bool wrap);
     void setBorder(bool border);
+    // Blanks half a character wide, as in the designed 宋体: captions that are laid over
+    // each other and line words up with runs of blanks then line up in any font.
+    void setHalfWidthBlanks(bool halfWidth);
 
     bool scalesFont() const override { return true; }
     Control* cloneControl() const override;
@@ -28,6 +31,7 @@ protected:
 
 private:
     void fitToCaption();
+    QString displayText() const;
 
     QString caption_;
     Qt::Alignment alignment_ = Qt::AlignLeft | Qt::AlignTop;
@@ -35,4 +39,5 @@ private:
     bool autoSize_ = false;
     bool wordWrap_ = true;
     bool border_ = false;
+    bool halfWidthBlanks_ = false;
 };

@@ -12,7 +12,8 @@ namespace {
 
 constexpr double Tau = 2 * std::numbers::pi;
 
-void drawCloud(QPainter& p, QPointF at, double scale) {
+void drawCloud(QPainter& p, QPointF at, double scale)
+{
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(255, 255, 255, 235));
     p.drawEllipse(at, 22 * scale, 13 * scale);
@@ -21,7 +22,8 @@ void drawCloud(QPainter& p, QPointF at, double scale) {
 }
 
 void drawHill(QPainter& p, double baseY, double amplitude, double phase, const QColor& colour,
-              int width, int height) {
+              int width, int height)
+{
     QPainterPath hill;
     hill.moveTo(0, height);
     for (int x = 0; x <= width; x += 4)
@@ -34,7 +36,8 @@ void drawHill(QPainter& p, double baseY, double amplitude, double phase, const Q
 }
 
 // A small brown lark seen from the side; `wing` runs from -1 (down) to 1 (up).
-void drawLark(QPainter& p, QPointF at, double wing) {
+void drawLark(QPainter& p, QPointF at, double wing)
+{
     p.save();
     p.translate(at);
     p.scale(1.6, 1.6);
@@ -76,7 +79,8 @@ void drawLark(QPainter& p, QPointF at, double wing) {
     p.restore();
 }
 
-QImage canvas(int width, int height) {
+QImage canvas(int width, int height)
+{
     QImage image(width, height, QImage::Format_RGB32);
     image.fill(Qt::white);
     return image;
@@ -84,7 +88,8 @@ QImage canvas(int width, int height) {
 
 } // namespace
 
-QList<GifFrame> larkOverHills() {
+QList<GifFrame> larkOverHills()
+{
     constexpr int width = 313, height = 241, frames = 12;
     QList<GifFrame> out;
     for (int f = 0; f < frames; ++f) {
@@ -114,7 +119,8 @@ QList<GifFrame> larkOverHills() {
     return out;
 }
 
-QList<GifFrame> goodTick() {
+QList<GifFrame> goodTick()
+{
     constexpr int side = 200, frames = 10, drawingFrames = 6;
     QPainterPath tick;
     tick.moveTo(58, 102);
@@ -151,7 +157,8 @@ QList<GifFrame> goodTick() {
     return out;
 }
 
-QList<GifFrame> badCross() {
+QList<GifFrame> badCross()
+{
     constexpr int side = 200, frames = 8;
     QList<GifFrame> out;
     for (int f = 0; f < frames; ++f) {

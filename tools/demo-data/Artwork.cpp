@@ -7,7 +7,8 @@
 #include "SoundEffects.h"
 #include "Speech.h"
 
-void writeMenuPictures(const DemoContent& content, const DataFolder& out) {
+void writeMenuPictures(const DemoContent& content, const DataFolder& out)
+{
     const IniSection* areas = content.icons.section(QStringLiteral("区域"));
     for (const auto& [area, value] : areas->entries) {
         const QString emoji = value.section(QLatin1Char(' '), 0, 0);
@@ -23,13 +24,15 @@ void writeMenuPictures(const DemoContent& content, const DataFolder& out) {
                            paintStepThumbnail(title, content.icon(QStringLiteral("步骤"), title)));
 }
 
-void writeAnimations(const DataFolder& out) {
+void writeAnimations(const DataFolder& out)
+{
     out.write(QStringLiteral("pic/fm.gif"), encodeGif(larkOverHills()));
     out.write(QStringLiteral("pic/good.gif"), encodeGif(goodTick()));
     out.write(QStringLiteral("pic/bad.gif"), encodeGif(badCross()));
 }
 
-void writeSounds(const DemoContent& content, const DataFolder& out) {
+void writeSounds(const DemoContent& content, const DataFolder& out)
+{
     for (const auto& [name, wave] : soundEffects())
         out.write(QStringLiteral("sheng/%1.wav").arg(name), wave);
     for (const QString& word : content.comparisonWords())

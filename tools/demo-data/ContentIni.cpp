@@ -4,19 +4,22 @@
 
 #include <QFile>
 
-QString IniSection::value(const QString& key) const {
+QString IniSection::value(const QString& key) const
+{
     for (const auto& [k, v] : entries)
         if (k == key) return v;
     return {};
 }
 
-ContentIni ContentIni::load(const QString& path) {
+ContentIni ContentIni::load(const QString& path)
+{
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) fatal(QStringLiteral("cannot read %1").arg(path));
     return parse(QString::fromUtf8(file.readAll()));
 }
 
-ContentIni ContentIni::parse(const QString& text) {
+ContentIni ContentIni::parse(const QString& text)
+{
     ContentIni ini;
     const QStringList lines = text.split(QLatin1Char('\n'));
     for (QString line : lines) {
@@ -34,23 +37,27 @@ ContentIni ContentIni::parse(const QString& text) {
     return ini;
 }
 
-const IniSection* ContentIni::section(const QString& name) const {
+const IniSection* ContentIni::section(const QString& name) const
+{
     for (const IniSection& s : m_sections)
         if (s.name == name) return &s;
     return nullptr;
 }
 
-QString ContentIni::value(const QString& sectionName, const QString& key) const {
+QString ContentIni::value(const QString& sectionName, const QString& key) const
+{
     const IniSection* s = section(sectionName);
     return s ? s->value(key) : QString();
 }
 
-QStringList ContentIni::items(const QString& sectionName, const QString& key) const {
+QStringList ContentIni::items(const QString& sectionName, const QString& key) const
+{
     const QString v = value(sectionName, key);
     return v.isEmpty() ? QStringList() : v.split(QLatin1Char(' '));
 }
 
-QString ContentIni::windowsText() const {
+QString ContentIni::windowsText() const
+{
     QString text;
     for (const IniSection& s : m_sections) {
         text += QLatin1Char('[') + s.name + QStringLiteral("]\r\n");

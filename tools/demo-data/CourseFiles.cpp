@@ -9,7 +9,8 @@
 
 namespace {
 
-QByteArray gbk(const QString& text, const QString& course) {
+QByteArray gbk(const QString& text, const QString& course)
+{
     // Built from the name: QStringConverter::encodingForName("GBK") knows no GBK in Qt 6.4.
     QStringEncoder encoder("GBK");
     if (!encoder.isValid()) fatal(QStringLiteral("this Qt has no GBK encoder"));
@@ -19,13 +20,15 @@ QByteArray gbk(const QString& text, const QString& course) {
     return bytes;
 }
 
-void writeCarrier(const DataFolder& out, const QString& course, const ContentIni& ini) {
+void writeCarrier(const DataFolder& out, const QString& course, const ContentIni& ini)
+{
     out.write(QStringLiteral("pic/fmpic/%1.bmp").arg(course),
               CourseCarrier::make(gbk(ini.windowsText(), course)));
 }
 
 // The words of the writing lessons ("写字3") are the names of the lesson's items.
-ContentIni writingWords(const DemoContent& content) {
+ContentIni writingWords(const DemoContent& content)
+{
     const IniSection* lessons =
         content.course(QStringLiteral("课程")).section(QStringLiteral("课程图片"));
     QString text = QStringLiteral("[课程图片]\n");
@@ -36,7 +39,8 @@ ContentIni writingWords(const DemoContent& content) {
 
 } // namespace
 
-void writeCourseFiles(const DemoContent& content, const DataFolder& out) {
+void writeCourseFiles(const DemoContent& content, const DataFolder& out)
+{
     out.write(QStringLiteral("kc/课程.mdb"),
               QByteArrayLiteral("Mindlark demo course: this file marks the data folder.\r\n"));
     for (auto it = content.courses.constBegin(); it != content.courses.constEnd(); ++it)

@@ -7,15 +7,18 @@
 #include <QFileInfo>
 
 DataFolder::DataFolder(const QString& root)
-    : m_root(root) {
+    : m_root(root)
+{
     if (!m_root.mkpath(QStringLiteral("."))) fatal(QStringLiteral("cannot create %1").arg(root));
 }
 
-QString DataFolder::path(const QString& relativePath) const {
+QString DataFolder::path(const QString& relativePath) const
+{
     return m_root.filePath(relativePath);
 }
 
-void DataFolder::write(const QString& relativePath, const QByteArray& bytes) const {
+void DataFolder::write(const QString& relativePath, const QByteArray& bytes) const
+{
     const QString full = path(relativePath);
     QDir().mkpath(QFileInfo(full).absolutePath());
     QFile file(full);
@@ -23,7 +26,8 @@ void DataFolder::write(const QString& relativePath, const QByteArray& bytes) con
         fatal(QStringLiteral("cannot write %1").arg(full));
 }
 
-static QByteArray encode(const QImage& image, const char* format, int quality) {
+static QByteArray encode(const QImage& image, const char* format, int quality)
+{
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
@@ -32,11 +36,13 @@ static QByteArray encode(const QImage& image, const char* format, int quality) {
     return bytes;
 }
 
-QByteArray DataFolder::jpeg(const QImage& image) const {
+QByteArray DataFolder::jpeg(const QImage& image) const
+{
     return encode(image.convertToFormat(QImage::Format_RGB32), "JPG", 88);
 }
 
-void DataFolder::writeImage(const QString& relativePath, const QImage& image) const {
+void DataFolder::writeImage(const QString& relativePath, const QImage& image) const
+{
     const QString suffix = QFileInfo(relativePath).suffix().toLower();
     if (suffix == QLatin1String("jpg"))
         write(relativePath, jpeg(image));

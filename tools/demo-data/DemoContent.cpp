@@ -8,13 +8,15 @@
 namespace {
 
 // Course "X" is kept in "X.ini", so the course "输入法.ini" is kept in "输入法.ini.ini".
-QString courseName(const QString& fileName) {
+QString courseName(const QString& fileName)
+{
     return fileName.chopped(4);
 }
 
 } // namespace
 
-DemoContent DemoContent::load(const QString& folder) {
+DemoContent DemoContent::load(const QString& folder)
+{
     DemoContent content;
     const QDir dir(folder);
     const QDir courses(dir.filePath(QStringLiteral("courses")));
@@ -32,27 +34,31 @@ DemoContent DemoContent::load(const QString& folder) {
     return content;
 }
 
-const ContentIni& DemoContent::course(const QString& name) const {
+const ContentIni& DemoContent::course(const QString& name) const
+{
     const auto it = courses.constFind(name);
     if (it == courses.constEnd())
         fatal(QStringLiteral("no course file for the course %1").arg(name));
     return *it;
 }
 
-PictureSpec DemoContent::picture(const QString& name) const {
+PictureSpec DemoContent::picture(const QString& name) const
+{
     for (const IniSection& section : pictures.sections())
         for (const auto& [key, value] : section.entries)
             if (key == name) return PictureSpec::parse(name, value);
     fatal(QStringLiteral("the picture table has no line for %1").arg(name));
 }
 
-QString DemoContent::icon(const QString& section, const QString& name) const {
+QString DemoContent::icon(const QString& section, const QString& name) const
+{
     const QString value = icons.value(section, name);
     if (value.isEmpty()) fatal(QStringLiteral("icons.ini has no %1 in [%2]").arg(name, section));
     return value;
 }
 
-QStringList DemoContent::photoItems() const {
+QStringList DemoContent::photoItems() const
+{
     QStringList items;
     auto add = [&](const QStringList& names) {
         for (const QString& name : names)
@@ -70,7 +76,8 @@ QStringList DemoContent::photoItems() const {
     return items;
 }
 
-QStringList DemoContent::comparisonWords() const {
+QStringList DemoContent::comparisonWords() const
+{
     QStringList words;
     const ContentIni& math = course(QStringLiteral("数学课程"));
     for (const QString& entry : math.items(QStringLiteral("项目"), QStringLiteral("项目")))

@@ -8,17 +8,20 @@
 
 namespace {
 
-int appendToBuffer(GifFileType* gif, const GifByteType* bytes, int length) {
+int appendToBuffer(GifFileType* gif, const GifByteType* bytes, int length)
+{
     static_cast<QByteArray*>(gif->UserData)->append(reinterpret_cast<const char*>(bytes), length);
     return length;
 }
 
-void check(int status, const char* what) {
+void check(int status, const char* what)
+{
     if (status != GIF_OK)
         fatal(QStringLiteral("giflib failed to write the %1").arg(QLatin1String(what)));
 }
 
-void putLoopForever(GifFileType* gif) {
+void putLoopForever(GifFileType* gif)
+{
     const char application[] = "NETSCAPE2.0";
     const GifByteType loop[] = {1, 0, 0}; // sub-block 1, repeat count 0 = for ever
     check(EGifPutExtensionLeader(gif, APPLICATION_EXT_FUNC_CODE), "loop");
@@ -27,7 +30,8 @@ void putLoopForever(GifFileType* gif) {
     check(EGifPutExtensionTrailer(gif), "loop");
 }
 
-void putFrame(GifFileType* gif, const GifFrame& frame) {
+void putFrame(GifFileType* gif, const GifFrame& frame)
+{
     // Ordered dithering keeps the flat colours of a drawing flat from frame to frame.
     const QImage indexed = frame.image.convertToFormat(
         QImage::Format_Indexed8, Qt::ColorOnly | Qt::OrderedDither | Qt::PreferDither);
@@ -60,7 +64,8 @@ void putFrame(GifFileType* gif, const GifFrame& frame) {
 
 } // namespace
 
-QByteArray encodeGif(const QList<GifFrame>& frames) {
+QByteArray encodeGif(const QList<GifFrame>& frames)
+{
     if (frames.isEmpty()) fatal(QStringLiteral("a GIF needs at least one frame"));
     QByteArray bytes;
     int error = 0;

@@ -9,7 +9,8 @@ namespace Glyphs {
 
 namespace {
 
-QRect visibleRect(const QImage& image) {
+QRect visibleRect(const QImage& image)
+{
     int left = image.width(), right = -1, top = image.height(), bottom = -1;
     for (int y = 0; y < image.height(); ++y) {
         const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
@@ -26,7 +27,8 @@ QRect visibleRect(const QImage& image) {
 
 } // namespace
 
-QImage emoji(const QString& text) {
+QImage emoji(const QString& text)
+{
     static QHash<QString, QImage> cache;
     if (const auto it = cache.constFind(text); it != cache.constEnd()) return *it;
 
@@ -49,22 +51,26 @@ QImage emoji(const QString& text) {
     return cropped;
 }
 
-static QFont cjk(const QString& family, int pixelSize, bool bold) {
+static QFont cjk(const QString& family, int pixelSize, bool bold)
+{
     QFont font(family);
     font.setPixelSize(pixelSize);
     font.setBold(bold);
     return font;
 }
 
-QFont sans(int pixelSize, bool bold) {
+QFont sans(int pixelSize, bool bold)
+{
     return cjk(QStringLiteral("Noto Sans CJK SC"), pixelSize, bold);
 }
 
-QFont serif(int pixelSize, bool bold) {
+QFont serif(int pixelSize, bool bold)
+{
     return cjk(QStringLiteral("Noto Serif CJK SC"), pixelSize, bold);
 }
 
-QColor pastel(const QString& name) {
+QColor pastel(const QString& name)
+{
     // FNV-1a: qHash is seeded per process, and the pictures must not change between runs.
     quint32 hash = 2166136261u;
     for (const char byte : name.toUtf8())
@@ -72,7 +78,8 @@ QColor pastel(const QString& name) {
     return QColor::fromHsl(int(hash % 360), 150, 232);
 }
 
-void drawFitted(QPainter& painter, const QImage& image, const QRectF& box) {
+void drawFitted(QPainter& painter, const QImage& image, const QRectF& box)
+{
     const double scale = std::min(box.width() / image.width(), box.height() / image.height());
     const QSizeF size(image.width() * scale, image.height() * scale);
     const QRectF target(box.center().x() - size.width() / 2, box.center().y() - size.height() / 2,

@@ -13,7 +13,8 @@ namespace {
 // Shapes are drawn in a square of side 1 (y grows downwards), centred on (0.5, 0.5),
 // so the long and the short thing of a comparison share one scale.
 
-void drawPencil(QPainter& p, double length) {
+void drawPencil(QPainter& p, double length)
+{
     const double h = 0.17, left = 0.5 - length / 2, top = 0.5 - h / 2, tip = 0.12;
     const double bodyEnd = left + length - tip;
     p.setPen(QPen(QColor(0x5d, 0x40, 0x37), 0.008));
@@ -41,7 +42,8 @@ void drawPencil(QPainter& p, double length) {
     p.drawPath(lead);
 }
 
-void drawRibbon(QPainter& p, double length, const QColor& colour) {
+void drawRibbon(QPainter& p, double length, const QColor& colour)
+{
     const double h = 0.15;
     const QRectF bar(0.5 - length / 2, 0.5 - h / 2, length, h);
     p.setPen(QPen(colour.darker(140), 0.008));
@@ -52,7 +54,8 @@ void drawRibbon(QPainter& p, double length, const QColor& colour) {
         p.drawLine(QPointF(x, bar.top() + 0.02), QPointF(x + 0.03, bar.bottom() - 0.02));
 }
 
-void drawCaterpillar(QPainter& p, int segments) {
+void drawCaterpillar(QPainter& p, int segments)
+{
     const double d = 0.15, step = d * 0.78;
     const double width = step * segments + d * 1.12; // the head stands out by 0.62 d
     const double left = 0.5 - width / 2;
@@ -77,7 +80,8 @@ void drawCaterpillar(QPainter& p, int segments) {
     p.drawLine(head + QPointF(0.02, -0.07), head + QPointF(0.04, -0.11));
 }
 
-void drawBackground(QPainter& p, const PictureSpec& spec, int side) {
+void drawBackground(QPainter& p, const PictureSpec& spec, int side)
+{
     const QColor base = spec.background.isValid() ? spec.background : Glyphs::pastel(spec.name);
     p.fillRect(QRect(0, 0, side, side), base);
     QRadialGradient glow(QPointF(side * 0.5, side * 0.45), side * 0.55);
@@ -94,7 +98,8 @@ void drawBackground(QPainter& p, const PictureSpec& spec, int side) {
 }
 
 // Where copies of a thing stand: `count` squares of equal size in centred rows.
-QList<QRectF> copyBoxes(const PictureSpec& spec, int side) {
+QList<QRectF> copyBoxes(const PictureSpec& spec, int side)
+{
     const int n = spec.count;
     double cell = spec.cell > 0 ? spec.cell * side : 0;
     if (cell <= 0) {
@@ -115,7 +120,8 @@ QList<QRectF> copyBoxes(const PictureSpec& spec, int side) {
     return boxes;
 }
 
-void drawEmoji(QPainter& p, const PictureSpec& spec, int side) {
+void drawEmoji(QPainter& p, const PictureSpec& spec, int side)
+{
     const QImage glyph = Glyphs::emoji(spec.subject);
     if (spec.count > 1) {
         for (const QRectF& box : copyBoxes(spec, side))
@@ -136,7 +142,8 @@ void drawEmoji(QPainter& p, const PictureSpec& spec, int side) {
 
 } // namespace
 
-QImage paintItem(const PictureSpec& spec, int side) {
+QImage paintItem(const PictureSpec& spec, int side)
+{
     QImage image(side, side, QImage::Format_RGB32);
     QPainter p(&image);
     p.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform);

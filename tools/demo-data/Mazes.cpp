@@ -20,8 +20,11 @@ constexpr std::array<Size, 10> Levels{
 class Dice {
 public:
     explicit Dice(quint32 seed)
-        : m_state(seed * 2654435761u + 1) {}
-    int below(int n) {
+        : m_state(seed * 2654435761u + 1)
+    {
+    }
+    int below(int n)
+    {
         m_state = m_state * 1664525u + 1013904223u;
         return int((m_state >> 8) % quint32(n));
     }
@@ -37,7 +40,8 @@ struct Grid {
 };
 
 // Carves a perfect maze (one way between any two cells) with a depth-first walk.
-Grid carve(Size size, Dice& dice) {
+Grid carve(Size size, Dice& dice)
+{
     Grid g{size.rows, size.columns, {}, {}};
     const int cells = g.rows * g.columns;
     g.eastOpen.assign(cells, false);
@@ -74,7 +78,8 @@ Grid carve(Size size, Dice& dice) {
 
 } // namespace
 
-QImage paintMaze(int pictureNumber) {
+QImage paintMaze(int pictureNumber)
+{
     const int level = pictureNumber == 0 ? 10 : pictureNumber;
     const Size size = Levels[size_t(level - 1)];
     Dice dice{quint32(level)};

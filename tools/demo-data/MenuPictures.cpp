@@ -10,7 +10,8 @@
 namespace {
 
 // The largest bold sans font up to `maxPixels` that fits `text` into `width`.
-QFont fittedFont(const QString& text, int maxPixels, double width) {
+QFont fittedFont(const QString& text, int maxPixels, double width)
+{
     int pixels = maxPixels;
     QFont font = Glyphs::sans(pixels);
     while (pixels > 10 && QFontMetrics(font).horizontalAdvance(text) > width)
@@ -19,7 +20,8 @@ QFont fittedFont(const QString& text, int maxPixels, double width) {
 }
 
 void drawOutlinedText(QPainter& p, const QRectF& box, const QString& text, const QFont& font,
-                      const QColor& fill, const QColor& outline) {
+                      const QColor& fill, const QColor& outline)
+{
     QPainterPath path;
     const QFontMetricsF metrics(font);
     const double x = box.center().x() - metrics.horizontalAdvance(text) / 2;
@@ -36,7 +38,8 @@ void drawOutlinedText(QPainter& p, const QRectF& box, const QString& text, const
 } // namespace
 
 QImage paintAreaPicture(const QString& area, const QString& emoji, const QColor& colour,
-                        bool highlighted) {
+                        bool highlighted)
+{
     constexpr int side = 256;
     QImage image(side, side, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
@@ -70,7 +73,8 @@ QImage paintAreaPicture(const QString& area, const QString& emoji, const QColor&
     return image;
 }
 
-QImage paintStepThumbnail(const QString& title, const QString& emoji) {
+QImage paintStepThumbnail(const QString& title, const QString& emoji)
+{
     constexpr int width = 226, height = 178;
     QImage image(width, height, QImage::Format_RGB32);
     QPainter p(&image);

@@ -17,7 +17,8 @@ constexpr double Pi = std::numbers::pi;
 // Drawings are made in a 100 x 100 square; the painter scales them to the picture.
 using Drawing = std::function<void(QPainter&)>;
 
-QPolygonF star(QPointF centre, double outer, double inner, int points, double turn = -Pi / 2) {
+QPolygonF star(QPointF centre, double outer, double inner, int points, double turn = -Pi / 2)
+{
     QPolygonF polygon;
     for (int i = 0; i < points * 2; ++i) {
         const double r = i % 2 ? inner : outer;
@@ -27,14 +28,16 @@ QPolygonF star(QPointF centre, double outer, double inner, int points, double tu
     return polygon;
 }
 
-void smile(QPainter& p, QPointF centre, double size) {
+void smile(QPainter& p, QPointF centre, double size)
+{
     p.drawEllipse(centre + QPointF(-size * 0.35, -size * 0.2), size * 0.08, size * 0.08);
     p.drawEllipse(centre + QPointF(size * 0.35, -size * 0.2), size * 0.08, size * 0.08);
     p.drawArc(QRectF(centre.x() - size * 0.35, centre.y() - size * 0.1, size * 0.7, size * 0.5),
               200 * 16, 140 * 16);
 }
 
-void sun(QPainter& p) {
+void sun(QPainter& p)
+{
     for (int i = 0; i < 12; ++i) {
         const double a = i * Pi / 6;
         const QPointF tip(50 + 45 * std::cos(a), 50 + 45 * std::sin(a));
@@ -46,7 +49,8 @@ void sun(QPainter& p) {
     smile(p, QPointF(50, 50), 30);
 }
 
-void house(QPainter& p) {
+void house(QPainter& p)
+{
     p.drawRect(QRectF(64, 18, 9, 20)); // chimney, behind the roof
     p.drawRect(QRectF(22, 45, 56, 43));
     p.drawPolygon(QPolygonF({QPointF(14, 46), QPointF(50, 14), QPointF(86, 46)}));
@@ -60,7 +64,8 @@ void house(QPainter& p) {
     p.drawLine(QPointF(4, 88), QPointF(96, 88));
 }
 
-void fish(QPainter& p) {
+void fish(QPainter& p)
+{
     p.drawPolygon(QPolygonF({QPointF(70, 50), QPointF(93, 30), QPointF(93, 70)}));
     p.drawPolygon(QPolygonF({QPointF(38, 32), QPointF(50, 18), QPointF(60, 33)}));
     p.drawEllipse(QRectF(12, 28, 64, 44));
@@ -72,7 +77,8 @@ void fish(QPainter& p) {
     p.drawEllipse(QPointF(6, 10), 2, 2);
 }
 
-void flower(QPainter& p) {
+void flower(QPainter& p)
+{
     p.drawRect(QRectF(47.5, 45, 5, 37));
     p.save();
     p.translate(40, 66);
@@ -95,7 +101,8 @@ void flower(QPainter& p) {
     p.drawPolygon(QPolygonF({QPointF(32, 80), QPointF(68, 80), QPointF(63, 97), QPointF(37, 97)}));
 }
 
-void apple(QPainter& p) {
+void apple(QPainter& p)
+{
     p.drawRect(QRectF(48, 12, 4, 16));
     p.save();
     p.translate(62, 18);
@@ -112,7 +119,8 @@ void apple(QPainter& p) {
     p.drawEllipse(QRectF(24, 38, 8, 14));
 }
 
-void car(QPainter& p) {
+void car(QPainter& p)
+{
     p.drawPolygon(QPolygonF({QPointF(24, 46), QPointF(34, 26), QPointF(66, 26), QPointF(78, 46)}));
     p.drawPolygon(QPolygonF({QPointF(31, 44), QPointF(38, 30), QPointF(49, 30), QPointF(49, 44)}));
     p.drawPolygon(QPolygonF({QPointF(53, 44), QPointF(53, 30), QPointF(64, 30), QPointF(72, 44)}));
@@ -125,7 +133,8 @@ void car(QPainter& p) {
     p.drawLine(QPointF(2, 80), QPointF(98, 80));
 }
 
-void tree(QPainter& p) {
+void tree(QPainter& p)
+{
     p.drawPolygon(QPolygonF({QPointF(43, 94), QPointF(45, 50), QPointF(55, 50), QPointF(57, 94)}));
     p.drawEllipse(QPointF(31, 46), 17, 15);
     p.drawEllipse(QPointF(69, 46), 17, 15);
@@ -135,14 +144,16 @@ void tree(QPainter& p) {
     p.drawLine(QPointF(4, 94), QPointF(96, 94));
 }
 
-void starPicture(QPainter& p) {
+void starPicture(QPainter& p)
+{
     p.drawPolygon(star(QPointF(50, 54), 46, 20, 5));
     smile(p, QPointF(50, 56), 22);
     p.drawPolygon(star(QPointF(12, 12), 8, 3.5, 5));
     p.drawPolygon(star(QPointF(88, 14), 7, 3, 5));
 }
 
-void butterfly(QPainter& p) {
+void butterfly(QPainter& p)
+{
     p.drawEllipse(QRectF(10, 14, 38, 38));
     p.drawEllipse(QRectF(52, 14, 38, 38));
     p.drawEllipse(QRectF(16, 50, 32, 30));
@@ -159,7 +170,8 @@ void butterfly(QPainter& p) {
     p.drawEllipse(QPointF(63, 3), 2.2, 2.2);
 }
 
-void balloons(QPainter& p) {
+void balloons(QPainter& p)
+{
     const QPointF hand(50, 94);
     const QPointF centres[] = {{30, 32}, {70, 30}, {50, 22}};
     for (const QPointF& c : centres) {
@@ -171,7 +183,8 @@ void balloons(QPainter& p) {
     }
 }
 
-void sailboat(QPainter& p) {
+void sailboat(QPainter& p)
+{
     p.drawRect(QRectF(48.5, 10, 3, 62));
     p.drawPolygon(QPolygonF({QPointF(46, 14), QPointF(46, 64), QPointF(14, 64)}));
     p.drawPolygon(QPolygonF({QPointF(54, 20), QPointF(54, 64), QPointF(82, 64)}));
@@ -184,7 +197,8 @@ void sailboat(QPainter& p) {
     p.drawPath(waves);
 }
 
-void mushroom(QPainter& p) {
+void mushroom(QPainter& p)
+{
     p.drawRoundedRect(QRectF(38, 50, 24, 38), 8, 8);
     QPainterPath cap;
     cap.moveTo(8, 56);
@@ -199,7 +213,8 @@ void mushroom(QPainter& p) {
             {QPointF(10 + i * 18, 88), QPointF(14 + i * 18, 80), QPointF(18 + i * 18, 88)}));
 }
 
-const QMap<QString, Drawing>& drawings() {
+const QMap<QString, Drawing>& drawings()
+{
     static const QMap<QString, Drawing> all{
         {QStringLiteral("太阳"), sun},       {QStringLiteral("房子"), house},
         {QStringLiteral("小鱼"), fish},      {QStringLiteral("花朵"), flower},
@@ -212,7 +227,8 @@ const QMap<QString, Drawing>& drawings() {
 }
 
 // Anything that is not pure white becomes pure black, so no edge pixel can stop a fill.
-void hardenLines(QImage& image) {
+void hardenLines(QImage& image)
+{
     for (int y = 0; y < image.height(); ++y) {
         auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
         for (int x = 0; x < image.width(); ++x)
@@ -222,7 +238,8 @@ void hardenLines(QImage& image) {
 
 } // namespace
 
-QImage paintOutline(const QString& name) {
+QImage paintOutline(const QString& name)
+{
     const auto it = drawings().constFind(name);
     if (it == drawings().constEnd()) fatal(QStringLiteral("no outline drawing for %1").arg(name));
     QImage image(Side, Side, QImage::Format_RGB32);

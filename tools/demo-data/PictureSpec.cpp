@@ -6,14 +6,16 @@
 
 namespace {
 
-double number(const QString& text, const QString& where) {
+double number(const QString& text, const QString& where)
+{
     bool ok = false;
     const double v = text.toDouble(&ok);
     if (!ok || v <= 0) fatal(QStringLiteral("%1: not a positive number: %2").arg(where, text));
     return v;
 }
 
-QColor parseColour(const QString& text, const QString& where) {
+QColor parseColour(const QString& text, const QString& where)
+{
     const QColor c = QColor::fromString(text);
     if (!c.isValid()) fatal(QStringLiteral("%1: not a colour: %2").arg(where, text));
     return c;
@@ -21,12 +23,14 @@ QColor parseColour(const QString& text, const QString& where) {
 
 } // namespace
 
-bool PictureSpec::isShape() const {
+bool PictureSpec::isShape() const
+{
     return subject == QLatin1String("pencil") || subject == QLatin1String("ribbon") ||
            subject == QLatin1String("caterpillar");
 }
 
-PictureSpec PictureSpec::parse(const QString& name, const QString& line) {
+PictureSpec PictureSpec::parse(const QString& name, const QString& line)
+{
     PictureSpec spec;
     spec.name = name;
     const QStringList tokens = line.split(QLatin1Char(' '), Qt::SkipEmptyParts);

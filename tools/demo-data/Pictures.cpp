@@ -15,7 +15,8 @@ namespace {
 constexpr int PhotoSide = 400;    // lesson photos fill up to 529 x 521 pixels in the jigsaw
 constexpr int CountingSide = 240; // counting and number pictures show at 97 to 313 pixels
 
-void writeSplitPhoto(const DataFolder& out, const QString& name, const QImage& image) {
+void writeSplitPhoto(const DataFolder& out, const QString& name, const QImage& image)
+{
     const auto [first, second] = SplitPhoto::split(out.jpeg(image));
     out.write(QStringLiteral("pic/kcpic/%1.zic").arg(name), first);
     out.write(QStringLiteral("pic/wzpic/%1.zic").arg(name), second);
@@ -24,7 +25,8 @@ void writeSplitPhoto(const DataFolder& out, const QString& name, const QImage& i
 const QColor DigitColours[] = {"#e53935", "#fb8c00", "#fdd835", "#43a047", "#00acc1",
                                "#1e88e5", "#5e35b1", "#d81b60", "#6d4c41", "#3949ab"};
 
-QImage paintNumeral(int n) {
+QImage paintNumeral(int n)
+{
     QImage image(CountingSide, CountingSide, QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter p(&image);
@@ -45,7 +47,8 @@ QImage paintNumeral(int n) {
     return image;
 }
 
-QImage paintApples(int n) {
+QImage paintApples(int n)
+{
     PictureSpec apples = PictureSpec::parse(QStringLiteral("苹果"), QStringLiteral("🍎"));
     apples.count = n;
     apples.cell = 0.22; // the same apple size in every picture, ten still fit
@@ -55,7 +58,8 @@ QImage paintApples(int n) {
 
 } // namespace
 
-void writeItemPictures(const DemoContent& content, const DataFolder& out) {
+void writeItemPictures(const DemoContent& content, const DataFolder& out)
+{
     for (const QString& name : content.photoItems())
         writeSplitPhoto(out, name, paintItem(content.picture(name), PhotoSide));
 
@@ -75,7 +79,8 @@ void writeItemPictures(const DemoContent& content, const DataFolder& out) {
                        paintItem(content.picture(name), PhotoSide));
 }
 
-void writeNumberPictures(const DataFolder& out) {
+void writeNumberPictures(const DataFolder& out)
+{
     for (int n = 1; n <= 10; ++n) {
         const QImage numeral = paintNumeral(n);
         out.writeImage(QStringLiteral("pic/sxpic/数字/%1.jpg").arg(n), numeral);

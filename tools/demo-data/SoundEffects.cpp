@@ -13,25 +13,31 @@ constexpr int Rate = 22050;
 class Track {
 public:
     explicit Track(double seconds)
-        : m_samples(size_t(seconds * Rate), 0.0f) {}
+        : m_samples(size_t(seconds * Rate), 0.0f)
+    {
+    }
 
     // A bell-like note: a few harmonics, a quick attack and an exponential fade.
-    void bell(double at, double frequency, double seconds, double volume) {
+    void bell(double at, double frequency, double seconds, double volume)
+    {
         note(at, frequency, seconds, volume, {1.0, 0.35, 0.12, 0.05}, 5.0 / seconds);
     }
 
     // A rounder, buzzier note for the "not quite" sounds, with a gentle fade.
-    void buzz(double at, double frequency, double seconds, double volume) {
+    void buzz(double at, double frequency, double seconds, double volume)
+    {
         note(at, frequency, seconds, volume, {1.0, 0.0, 0.3, 0.0, 0.12}, 2.5 / seconds);
     }
 
     // A brassy note for the fanfare: many harmonics, held, then faded.
-    void horn(double at, double frequency, double seconds, double volume) {
+    void horn(double at, double frequency, double seconds, double volume)
+    {
         note(at, frequency, seconds, volume, {1.0, 0.6, 0.4, 0.25, 0.12, 0.06}, 1.5 / seconds);
     }
 
     // A pitch that slides from one frequency to another: the soft "whoop" of a miss.
-    void glide(double at, double from, double to, double seconds, double volume) {
+    void glide(double at, double from, double to, double seconds, double volume)
+    {
         double phase = 0;
         const size_t first = size_t(at * Rate), count = size_t(seconds * Rate);
         for (size_t i = 0; i < count && first + i < m_samples.size(); ++i) {
@@ -46,7 +52,8 @@ public:
 
 private:
     void note(double at, double frequency, double seconds, double volume,
-              std::initializer_list<double> harmonics, double fade) {
+              std::initializer_list<double> harmonics, double fade)
+    {
         const size_t first = size_t(at * Rate), count = size_t(seconds * Rate);
         double norm = 0;
         for (double h : harmonics)
@@ -68,14 +75,16 @@ private:
 };
 
 // Note frequencies by name, equal temperament around A4 = 440 Hz.
-double pitch(int semitonesFromA4) {
+double pitch(int semitonesFromA4)
+{
     return 440.0 * std::pow(2.0, semitonesFromA4 / 12.0);
 }
 
 constexpr int C5 = 3, E5 = 7, G5 = 10, C6 = 15, E6 = 19, G6 = 22, D4 = -7, G4 = -2, A3 = -12,
               F3 = -16;
 
-std::vector<float> right() {
+std::vector<float> right()
+{
     Track t(0.6);
     t.bell(0.00, pitch(C6), 0.5, 0.45);
     t.bell(0.09, pitch(E6), 0.5, 0.40);
@@ -83,14 +92,16 @@ std::vector<float> right() {
     return t.samples();
 }
 
-std::vector<float> error() {
+std::vector<float> error()
+{
     Track t(0.45);
     t.buzz(0.00, pitch(A3), 0.2, 0.35);
     t.buzz(0.18, pitch(F3), 0.26, 0.35);
     return t.samples();
 }
 
-std::vector<float> win() {
+std::vector<float> win()
+{
     Track t(1.3);
     t.horn(0.00, pitch(C5), 0.16, 0.35);
     t.horn(0.15, pitch(E5), 0.16, 0.35);
@@ -101,39 +112,45 @@ std::vector<float> win() {
     return t.samples();
 }
 
-std::vector<float> pieceFits() {
+std::vector<float> pieceFits()
+{
     Track t(0.3);
     t.bell(0.0, pitch(E6), 0.3, 0.45);
     t.bell(0.0, pitch(E6 + 12), 0.2, 0.10);
     return t.samples();
 }
 
-std::vector<float> pieceReturns() {
+std::vector<float> pieceReturns()
+{
     Track t(0.16);
     t.glide(0.0, 620, 330, 0.16, 0.30);
     return t.samples();
 }
 
-std::vector<float> click() {
+std::vector<float> click()
+{
     Track t(0.05);
     t.bell(0.0, 1800, 0.05, 0.35);
     return t.samples();
 }
 
-std::vector<float> no() {
+std::vector<float> no()
+{
     Track t(0.42);
     t.buzz(0.00, pitch(G4), 0.17, 0.32);
     t.buzz(0.16, pitch(D4), 0.26, 0.32);
     return t.samples();
 }
 
-std::vector<float> silence() {
+std::vector<float> silence()
+{
     return Track(0.05).samples();
 }
 
 } // namespace
 
-QList<std::pair<QString, QByteArray>> soundEffects() {
+QList<std::pair<QString, QByteArray>> soundEffects()
+{
     return {
         {QStringLiteral("right"), encodeWave(right(), Rate)},
         {QStringLiteral("error"), encodeWave(error(), Rate)},

@@ -12,12 +12,14 @@ namespace {
 
 std::vector<short>* collecting = nullptr;
 
-int collect(short* samples, int count, espeak_EVENT*) {
+int collect(short* samples, int count, espeak_EVENT*)
+{
     if (samples && collecting) collecting->insert(collecting->end(), samples, samples + count);
     return 0;
 }
 
-int startEspeak() {
+int startEspeak()
+{
     espeak_ng_InitializePath(nullptr);
     espeak_ng_ERROR_CONTEXT context = nullptr;
     if (espeak_ng_Initialize(&context) != ENS_OK) fatal(QStringLiteral("espeak-ng cannot start"));
@@ -33,7 +35,8 @@ int startEspeak() {
 
 } // namespace
 
-QByteArray speakWord(const QString& word) {
+QByteArray speakWord(const QString& word)
+{
     static const int sampleRate = startEspeak();
     std::vector<short> samples;
     collecting = &samples;

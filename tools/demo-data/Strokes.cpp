@@ -14,7 +14,8 @@ namespace {
 // Points every few pixels, as a hand on the recorder's drawing box would leave them.
 constexpr double Step = 8.0;
 
-QList<QPointF> corners(const QString& stroke) {
+QList<QPointF> corners(const QString& stroke)
+{
     QList<QPointF> points;
     for (const QString& pair : stroke.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
         bool okX = false, okY = false;
@@ -28,7 +29,8 @@ QList<QPointF> corners(const QString& stroke) {
     return points;
 }
 
-QList<QPoint> sampled(const QList<QPointF>& corners) {
+QList<QPoint> sampled(const QList<QPointF>& corners)
+{
     QList<QPoint> points{corners.first().toPoint()};
     for (qsizetype i = 1; i < corners.size(); ++i) {
         const QLineF segment(corners[i - 1], corners[i]);
@@ -41,7 +43,8 @@ QList<QPoint> sampled(const QList<QPointF>& corners) {
 
 } // namespace
 
-QByteArray strokeFile(const QString& strokes) {
+QByteArray strokeFile(const QString& strokes)
+{
     QByteArray text;
     int number = 0;
     for (const QString& stroke : strokes.split(QLatin1Char('|'))) {
@@ -54,7 +57,8 @@ QByteArray strokeFile(const QString& strokes) {
     return text + "\r\n";
 }
 
-void writeStrokeFiles(const DemoContent& content, const DataFolder& out) {
+void writeStrokeFiles(const DemoContent& content, const DataFolder& out)
+{
     const IniSection* table = content.strokes.section(QStringLiteral("笔顺"));
     if (!table) fatal(QStringLiteral("strokes.ini has no [笔顺]"));
     for (const auto& [character, strokes] : table->entries)

@@ -5,7 +5,8 @@
 #include <cmath>
 #include <cstring>
 
-QByteArray encodeWave(const std::vector<short>& samples, int sampleRate) {
+QByteArray encodeWave(const std::vector<short>& samples, int sampleRate)
+{
     const quint32 dataBytes = quint32(samples.size() * 2);
     QByteArray out(44 + int(dataBytes), '\0');
     char* p = out.data();
@@ -26,7 +27,8 @@ QByteArray encodeWave(const std::vector<short>& samples, int sampleRate) {
     return out;
 }
 
-QByteArray encodeWave(const std::vector<float>& samples, int sampleRate) {
+QByteArray encodeWave(const std::vector<float>& samples, int sampleRate)
+{
     std::vector<short> pcm(samples.size());
     std::transform(samples.begin(), samples.end(), pcm.begin(), [](float s) {
         return short(std::lround(std::clamp(s, -1.0f, 1.0f) * 32000.0f));

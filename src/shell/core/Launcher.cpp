@@ -103,7 +103,8 @@ constexpr std::array chooserTitles{
 constexpr std::size_t catalogueStepsFirst = 1;
 constexpr std::size_t catalogueStepsEnd = 22;
 
-template <class Range> QString find(const Range& titles, const QString& title) {
+template <class Range> QString find(const Range& titles, const QString& title)
+{
     for (const Title& t : titles)
         if (QStringView(t.title) == title) return QString::fromLatin1(t.window);
     return {};
@@ -111,7 +112,8 @@ template <class Range> QString find(const Range& titles, const QString& title) {
 
 } // namespace
 
-QString windowForTitle(TitleTable table, const QString& title) {
+QString windowForTitle(TitleTable table, const QString& title)
+{
     switch (table) {
     case TitleTable::Catalogue:
         return find(catalogueTitles, title);
@@ -125,7 +127,8 @@ QString windowForTitle(TitleTable table, const QString& title) {
     return {};
 }
 
-bool launchTitle(AppContext& app, std::initializer_list<TitleTable> tables, const QString& title) {
+bool launchTitle(AppContext& app, std::initializer_list<TitleTable> tables, const QString& title)
+{
     app.services.log(QStringLiteral("launch ") + title);
     for (TitleTable table : tables) {
         const QString window = windowForTitle(table, title);

@@ -4,18 +4,23 @@
 #include "Stage.h"
 
 WindowRegistry::WindowRegistry(AppContext& app)
-    : app_(app) {}
+    : app_(app)
+{
+}
 
-void WindowRegistry::add(const QString& windowName, WindowFactory factory) {
+void WindowRegistry::add(const QString& windowName, WindowFactory factory)
+{
     factories_.insert(windowName, std::move(factory));
 }
 
-Form* WindowRegistry::find(const QString& windowName) const {
+Form* WindowRegistry::find(const QString& windowName) const
+{
     const auto it = open_.constFind(windowName);
     return it == open_.constEnd() ? nullptr : it->data();
 }
 
-Form* WindowRegistry::get(const QString& windowName) {
+Form* WindowRegistry::get(const QString& windowName)
+{
     if (Form* form = find(windowName)) return form;
     const auto factory = factories_.constFind(windowName);
     if (factory == factories_.constEnd()) return nullptr;
@@ -24,7 +29,8 @@ Form* WindowRegistry::get(const QString& windowName) {
     return form;
 }
 
-Form* WindowRegistry::open(const QString& windowName) {
+Form* WindowRegistry::open(const QString& windowName)
+{
     QPointer<Form> form = get(windowName);
     if (!form || !app_.stage) return nullptr;
     app_.stage->showForm(form);
@@ -32,7 +38,8 @@ Form* WindowRegistry::open(const QString& windowName) {
     return form;
 }
 
-void WindowRegistry::forget(Form* form) {
+void WindowRegistry::forget(Form* form)
+{
     for (auto it = open_.begin(); it != open_.end();) {
         if (it->data() == form || it->isNull())
             it = open_.erase(it);
@@ -41,7 +48,8 @@ void WindowRegistry::forget(Form* form) {
     }
 }
 
-void WindowRegistry::attach(Stage& stage) {
+void WindowRegistry::attach(Stage& stage)
+{
     QObject::connect(&stage, &Stage::formLoaded, &stage, [this](Form* form) {
         app_.services.log(QStringLiteral("open ") + form->name());
     });

@@ -28,10 +28,12 @@ public:
     Form* open(const QString& windowName);
     // The window without showing it: created when needed, loaded on its first show.
     Form* get(const QString& windowName);
-    template <class T> T* open(const QString& windowName) {
+    template <class T> T* open(const QString& windowName)
+    {
         return dynamic_cast<T*>(open(windowName));
     }
-    template <class T> T* find(const QString& windowName) const {
+    template <class T> T* find(const QString& windowName) const
+    {
         return dynamic_cast<T*>(find(windowName));
     }
 

@@ -8,7 +8,8 @@
 
 FrmChoose::FrmChoose(AppContext& app)
     : Form(*app.stage, QStringLiteral("FrmChoose"), ScaleUnit::Twips)
-    , app_(app) {
+    , app_(app)
+{
     setCaption(QStringLiteral("Mindlark"));
     setBackColor(QColor(255, 248, 225));
 
@@ -43,8 +44,8 @@ FrmChoose::FrmChoose(AppContext& app)
     connect(&stage(), &Stage::closeRequested, this, [this] { endProgram(); });
 }
 
-void FrmChoose::addArea(ControlArray<Image>& pictures, const QString& area, double left,
-                        double top) {
+void FrmChoose::addArea(ControlArray<Image>& pictures, const QString& area, double left, double top)
+{
     // Element 0 is the highlighted picture, 120 twips up and to the left of element 1.
     auto* highlighted = make<Image>(QStringLiteral("Img"));
     highlighted->Move(left, top, 1920, 1920);
@@ -65,7 +66,8 @@ void FrmChoose::addArea(ControlArray<Image>& pictures, const QString& area, doub
     pictures.onClick([this, area](int) { chooseArea(area); });
 }
 
-void FrmChoose::Form_Load() {
+void FrmChoose::Form_Load()
+{
     ScaleForm(app_, *this);
     for (const Area& a : areas_) {
         (*a.pictures)[1].loadPicture(
@@ -82,32 +84,38 @@ void FrmChoose::Form_Load() {
     if (!DataFolderPresent(app_)) EndForMissingDataFolder(app_);
 }
 
-void FrmChoose::Form_Activate() {
+void FrmChoose::Form_Activate()
+{
     showAllNormal();
 }
 
-void FrmChoose::Form_MouseMove(Qt::MouseButtons, double, double) {
+void FrmChoose::Form_MouseMove(Qt::MouseButtons, double, double)
+{
     showAllNormal();
 }
 
-void FrmChoose::showAllNormal() {
+void FrmChoose::showAllNormal()
+{
     for (const Area& a : areas_) {
         (*a.pictures)[0].hide();
         (*a.pictures)[1].show();
     }
 }
 
-void FrmChoose::Form_KeyUp(int keyCode) {
+void FrmChoose::Form_KeyUp(int keyCode)
+{
     if (keyCode == 112) // F1
         app_.windows->open(QStringLiteral("FrmHelp"));
 }
 
-void FrmChoose::chooseArea(const QString& area) {
+void FrmChoose::chooseArea(const QString& area)
+{
     app_.CurrentArea = area;
     app_.windows->open(QStringLiteral("FrmMulu"));
 }
 
-void FrmChoose::endProgram() {
+void FrmChoose::endProgram()
+{
     if (app_.stage) app_.stage->unloadAll();
     app_.services.quit(0);
 }

@@ -1,0 +1,151 @@
+#include "CountingRow.h"
+
+#include "CourseStore.h"
+#include "DataPictures.h"
+#include "Mdljifeng.h"
+#include "Mdlmain.h"
+
+namespace {
+
+constexpr int Cells = 10;
+constexpr double CellSide = 97;
+constexpr double CellLeft = 16;
+constexpr double CellGap = 2;
+constexpr double JudgedSide = 201;
+const QColor DiscYellow(255, 214, 0);
+
+} // namespace
+
+CountingRow::CountingRow(AppContext& app, const Design& design)
+    : ActivityForm(app, design.name, ScaleUnit::Pixels, design.strip)
+{
+    auto* cell = make<Image>(QStringLiteral("Image1"));
+    cell->Move(CellLeft, design.rowTop, CellSide, CellSide);
+    cell->setStretch(true);
+    cell->setHandCursor();
+    Image1.setDesigned(cell);
+    Image1.onClick([this](int k) { Image1_Click(k); });
+
+    auto* disc = make<Shape>(QStringLiteral("Shape1"), Shape::Kind::Circle);
+    disc->Move(CellLeft, design.rowTop, CellSide, CellSide);
+    disc->setFill(DiscYellow);
+    disc->setNoBorder();
+    disc->hide();
+    Shape1.setDesigned(disc);
+
+    if (design.numbered) {
+        Label* number =
+            makeNumberLabel(QStringLiteral("Label1"), CellLeft, design.rowTop, CellSide, CellSide);
+        number->setAlignment(Qt::AlignCenter);
+        number->hide();
+        Label1.setDesigned(number);
+    }
+
+    if (design.judgedAt) {
+        const QRectF at(*design.judgedAt, QSizeF(JudgedSide, JudgedSide));
+        pauses_.emplace(*this, *(Timer2 = makeTimer(QStringLiteral("Timer2"))),
+                        *(Timer1 = makeTimer(QStringLiteral("Timer1"))),
+                        GoodBadPictures::make(*this, QStringLiteral("Imggood"),
+                                              QStringLiteral("Imgbad"), at, Imggood, Imgbad));
+    } else {
+        Timer1 = makeTimer(QStringLiteral("Timer1"));
+        Timer2 = makeTimer(QStringLiteral("Timer2"));
+    }
+    connect(Timer1, &Timer::Tick, this, [this] { Timer1_Timer(); });
+    connect(Timer2, &Timer::Tick, this, [this] { Timer2_Timer(); });
+}
+
+Label* CountingRow::makeNumberLabel(const QString& name, double left, double top, double width,
+                                    double height)
+{
+    auto* label = make<Label>(name);
+    label->Move(left, top, width, height);
+    label->setFont(QStringLiteral("宋体"), 72, true);
+    label->setTransparent(true);
+    label->setWordWrap(false);
+    return label;
+}
+
+void CountingRow::Form_Load()
+{
+    ScaleForm(app(), *this);
+    if (hasRewardStrip())
+        InitRewards(*this);
+    else
+        ImgHelp->hide();
+    LoadCourseItems(app(), *Txtini, QStringLiteral("图片"), QStringLiteral("图片"),
+                    QStringLiteral("数学课程"));
+    Image1[0].setPicture(drawRowPicture());
+    drawTarget();
+    ClickCount = 0;
+
+    for (int k = 1; k < Cells; ++k) {
+        Image1.Load(k);
+        Shape1.Load(k);
+        if (Label1.exists(0)) Label1.Load(k);
+    }
+    const double step = Image1[0].Width() + CellGap;
+    for (int k = 0; k < Cells; ++k) {
+        Image1[k].setLeft(Image1[0].Left() + k * step);
+        Shape1[k].Move(Image1[k].Left(), Image1[k].Top());
+        Image1[k].show();
+        if (Label1.exists(k)) {
+            Label1[k].Move(Image1[k].Left(), Image1[k].Top());
+            Label1[k].setCaption(QString::number(k + 1));
+            Label1[k].ZOrder();
+        }
+    }
+    Shape1[0].hide();
+    if (Label1.exists(0)) Label1[0].hide();
+    if (Imggood) Imggood->hide();
+    if (Imgbad) Imgbad->hide();
+}
+
+QPixmap CountingRow::drawRowPicture()
+{
+    MakeRandomOrder(app(), app().ItemCount);
+    return LoadDataPicture(app(), QStringLiteral("pic/sxpic"),
+                           app().ItemList[app().RandomOrder[1]]);
+}
+
+void CountingRow::markCell(int k)
+{
+    Image1[k].hide();
+    Shape1[k].show();
+    if (Label1.exists(k)) Label1[k].show();
+}
+
+void CountingRow::hideRow()
+{
+    for (int k = 0; k < Cells; ++k) {
+        Image1[k].hide();
+        Shape1[k].hide();
+        if (Label1.exists(k)) Label1[k].hide();
+    }
+}
+
+void CountingRow::Timer2_Timer()
+{
+    pauses_->showJudgement();
+    hideRow();
+    hideTarget();
+    ClickCount = 0;
+}
+
+void CountingRow::Timer1_Timer()
+{
+    if (pauses_)
+        pauses_->endJudgement();
+    else
+        Timer1->stop();
+    ClickCount = 0;
+    const QPixmap picture = drawRowPicture();
+    rewardNewRow();
+    for (int k = 0; k < Cells; ++k) {
+        Image1[k].setPicture(picture);
+        Image1[k].show();
+        Shape1[k].hide();
+        if (Label1.exists(k)) Label1[k].hide();
+    }
+    drawTarget();
+}

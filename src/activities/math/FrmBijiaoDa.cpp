@@ -1,0 +1,6 @@
+#include "FrmBijiaoDa.h"
+
+FrmBijiaoDa::FrmBijiaoDa(AppContext& app)
+    : ComparisonForm(app, QStringLiteral("FrmBijiaoDa"))
+{
+}

@@ -1,0 +1,6 @@
+#include "FrmBijiaoMulu.h"
+
+FrmBijiaoMulu::FrmBijiaoMulu(AppContext& app)
+    : ComparisonMenu(app, QStringLiteral("FrmBijiaoMulu"), QStringLiteral("FrmBijiao"))
+{
+}

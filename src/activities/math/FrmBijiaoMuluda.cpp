@@ -1,0 +1,6 @@
+#include "FrmBijiaoMuluda.h"
+
+FrmBijiaoMuluda::FrmBijiaoMuluda(AppContext& app)
+    : ComparisonMenu(app, QStringLiteral("FrmBijiaoMuluda"), QStringLiteral("FrmBijiaoDa"))
+{
+}

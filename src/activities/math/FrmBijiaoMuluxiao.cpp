@@ -1,0 +1,6 @@
+#include "FrmBijiaoMuluxiao.h"
+
+FrmBijiaoMuluxiao::FrmBijiaoMuluxiao(AppContext& app)
+    : ComparisonMenu(app, QStringLiteral("FrmBijiaoMuluxiao"), QStringLiteral("FrmBijiaoXiao"))
+{
+}

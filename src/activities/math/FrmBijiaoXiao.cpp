@@ -1,0 +1,6 @@
+#include "FrmBijiaoXiao.h"
+
+FrmBijiaoXiao::FrmBijiaoXiao(AppContext& app)
+    : ComparisonForm(app, QStringLiteral("FrmBijiaoXiao"))
+{
+}

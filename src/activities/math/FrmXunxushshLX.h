@@ -1,0 +1,14 @@
+#pragma once
+// Find the N-th picture, for practice: no rewards, and a wrong click shows where the N-th
+// picture is.
+
+#include "OrdinalRow.h"
+
+class FrmXunxushshLX : public OrdinalRow {
+    Q_OBJECT
+public:
+    explicit FrmXunxushshLX(AppContext& app);
+
+protected:
+    int drawNumber() override;
+};

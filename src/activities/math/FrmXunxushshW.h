@@ -1,0 +1,14 @@
+#pragma once
+// Find the N-th picture, with rewards.
+
+#include "OrdinalRow.h"
+
+class FrmXunxushshW : public OrdinalRow {
+    Q_OBJECT
+public:
+    explicit FrmXunxushshW(AppContext& app);
+
+protected:
+    int drawNumber() override;
+    void rewardNewRow() override;
+};

@@ -1,0 +1,14 @@
+#pragma once
+// Learning to count: each clicked picture turns into a disc with its position number; when
+// all ten are discs, a new row comes. Nothing is judged.
+
+#include "CountingRow.h"
+
+class FrmXunxushshXue : public CountingRow {
+    Q_OBJECT
+public:
+    explicit FrmXunxushshXue(AppContext& app);
+
+protected:
+    void Image1_Click(int k) override;
+};
