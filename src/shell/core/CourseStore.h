@@ -1,17 +1,32 @@
 #pragma once
-// Reading course text and lesson photos from the data folder, in memory.
-// (Declarations only until the store lands; the implementation comes with it.)
+// Reads the course data: course text from the carrier bitmaps, lesson photos from their two
+// halves. Everything is decoded in memory; nothing is written into the data folder, so the
+// program runs from a read-only install and two copies never collide.
 
 #include "AppContext.h"
+#include "CourseIni.h"
 
 #include <QByteArray>
 #include <QPixmap>
+#include <QString>
+#include <optional>
 
 class TextBox;
 
+// Reads one value into Txtini and splits it on single spaces into ItemList(1..ItemCount).
 void LoadCourseItems(AppContext& app, TextBox& Txtini, const QString& section, const QString& key,
                      const QString& course);
+
+// The course ini decoded in memory; std::nullopt, with a warning, when the carrier is
+// missing or broken. A carrier without text falls back to a plain kc/<course>.ini.
+std::optional<CourseIni> ExtractCourseIni(AppContext& app, const QString& course);
+
+// The joined photo bytes of an item; a message box per missing half.
 QByteArray RestorePicture(AppContext& app, const QString& item);
+// The decoded photo of an item; a null pixmap when it does not decode.
 QPixmap LoadItemPicture(AppContext& app, const QString& item);
+
+// The data folder is recognised by its marker kc/课程.mdb.
 bool DataFolderPresent(const AppContext& app);
+// Without course data there is nothing for the child to do: say where we looked and end.
 void EndForMissingDataFolder(AppContext& app);
