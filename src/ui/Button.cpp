@@ -31,6 +31,8 @@ void Button::paintEvent(QPaintEvent*) {
     option.state |= down_ ? QStyle::State_Sunken : QStyle::State_Raised;
     option.palette.setColor(QPalette::Button, BackColor());
     option.palette.setColor(QPalette::ButtonText, ForeColor());
+    // A button that cannot be pressed must look so, like a disabled label.
+    option.palette.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(128, 128, 128));
     p.drawControl(QStyle::CE_PushButton, option);
 }
 
