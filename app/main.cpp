@@ -2,6 +2,7 @@
 // and opens the main menu.
 
 #include "AppContext.h"
+#include "CommandLineLaunch.h"
 #include "Form.h"
 #include "MathWindows.h"
 #include "QtServices.h"
@@ -77,7 +78,25 @@ int main(int argc, char** argv)
     const QCommandLineOption firstPaintOption(
         QStringLiteral("exit-after-first-paint"),
         QStringLiteral("Quit as soon as the main menu is painted (start-up measurement)."));
-    parser.addOptions({dataOption, windowedOption, logOption, firstPaintOption});
+    const QCommandLineOption launchOption(
+        QStringLiteral("launch"),
+        QStringLiteral("Open the window <name> over the main menu, as the catalogue or the "
+                       "activity chooser would: a window name (FrmXunxushsh) or a catalogue "
+                       "or step title (数数, 10以内加法)."),
+        QStringLiteral("name"));
+    const QCommandLineOption areaOption(
+        QStringLiteral("area"),
+        QStringLiteral("With --launch: choose the course area <area> first (语言, 数学, 认知, "
+                       "填色, 手眼协调, 记忆力训练); its catalogue opens underneath."),
+        QStringLiteral("area"));
+    const QCommandLineOption lessonOption(
+        QStringLiteral("lesson"),
+        QStringLiteral("With --launch: choose the lesson <lesson> of the area first (语言 when "
+                       "no --area is given) and load its photos; the activity chooser opens "
+                       "underneath."),
+        QStringLiteral("lesson"));
+    parser.addOptions({dataOption, windowedOption, logOption, firstPaintOption, launchOption,
+                       areaOption, lessonOption});
     parser.process(application);
 
     QSize windowed;
@@ -117,5 +136,11 @@ int main(int argc, char** argv)
     if (Form* menu = windows.open(QStringLiteral("FrmChoose"));
         menu && parser.isSet(firstPaintOption))
         menu->installEventFilter(&firstPaintExit);
+    if (parser.isSet(launchOption) && stage.top()) {
+        const LaunchRequest request{parser.value(launchOption), parser.value(areaOption),
+                                    parser.value(lessonOption)};
+        if (!LaunchFromCommandLine(app, request))
+            services.warn(QStringLiteral("--launch %1: no such window").arg(request.target));
+    }
     return application.exec();
 }

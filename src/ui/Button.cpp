@@ -2,9 +2,33 @@
 
 #include "Form.h"
 
+#include <QHash>
 #include <QMouseEvent>
 #include <QStyleOptionButton>
 #include <QStylePainter>
+
+namespace {
+
+// The style caches the pictures of buttons per palette. One palette per colour pair, shared
+// by every button, keeps that cache small; a palette made afresh at each paint would add
+// new pictures to it every time a window with buttons opens, until its limit.
+const QPalette& buttonPalette(const QPalette& base, const QColor& back, const QColor& fore)
+{
+    static QHash<QPair<QRgb, QRgb>, QPalette> palettes;
+    const QPair<QRgb, QRgb> key(back.rgba(), fore.rgba());
+    auto it = palettes.find(key);
+    if (it == palettes.end()) {
+        QPalette palette = base;
+        palette.setColor(QPalette::Button, back);
+        palette.setColor(QPalette::ButtonText, fore);
+        // A button that cannot be pressed must look so, like a disabled label.
+        palette.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(128, 128, 128));
+        it = palettes.insert(key, palette);
+    }
+    return *it;
+}
+
+} // namespace
 
 Button::Button(Form& form, QWidget* container, const QString& name, const QString& caption)
     : Control(form, container, name)
@@ -33,8 +57,9 @@ void Button::paintEvent(QPaintEvent*)
     option.initFrom(this);
     option.text = caption_;
     option.state |= down_ ? QStyle::State_Sunken : QStyle::State_Raised;
-    option.palette.setColor(QPalette::Button, BackColor());
-    option.palette.setColor(QPalette::ButtonText, ForeColor());
+    option.palette = buttonPalette(option.palette, BackColor(), ForeColor());
+    // The shared palette carries the colour group of the button it was made for.
+    option.palette.setCurrentColorGroup(isEnabled() ? QPalette::Active : QPalette::Disabled);
     p.drawControl(QStyle::CE_PushButton, option);
 }
 

@@ -1,0 +1,11 @@
+#pragma once
+// The photos of the current lesson, prepared for an activity before it opens.
+
+#include "AppContext.h"
+
+class TextBox;
+
+// Reads the items of CurrentLesson (through Txtini) and puts their photos into
+// ItemPictures(1..n); a missing photo half is reported once per half and leaves an empty
+// picture. Returns n.
+int LoadLessonPictures(AppContext& app, TextBox& Txtini);

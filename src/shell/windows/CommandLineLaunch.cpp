@@ -1,0 +1,44 @@
+#include "CommandLineLaunch.h"
+
+#include "CatalogueEntries.h"
+#include "FrmChoosekecheng.h"
+#include "FrmMulu.h"
+#include "Launcher.h"
+#include "LessonPictures.h"
+#include "WindowRegistry.h"
+
+bool LaunchFromCommandLine(AppContext& app, const LaunchRequest& request)
+{
+    WindowRegistry& windows = *app.windows;
+    // A lesson belongs to an area that has lessons; without one, the first of them.
+    const QString area =
+        !request.area.isEmpty() || request.lesson.isEmpty() ? request.area : QStringLiteral("语言");
+    FrmMulu* catalogue = nullptr;
+    if (!area.isEmpty()) {
+        app.CurrentArea = area;
+        catalogue = dynamic_cast<FrmMulu*>(windows.open(QStringLiteral("FrmMulu")));
+    }
+    const bool withLesson = !request.lesson.isEmpty() && catalogue;
+    FrmChoosekecheng* chooser = nullptr;
+    if (withLesson) {
+        app.CurrentLesson = request.lesson;
+        if (isLessonArea(area))
+            chooser =
+                dynamic_cast<FrmChoosekecheng*>(windows.open(QStringLiteral("FrmChoosekecheng")));
+    }
+
+    // A step title goes through the chooser, which prepares the photos itself.
+    if (chooser && !windows.has(request.target)) return chooser->launchStep(request.target);
+    // Otherwise the catalogue lends its text box for the lesson's photos.
+    if (withLesson) LoadLessonPictures(app, *catalogue->Txtini);
+    if (windows.has(request.target)) {
+        app.services.log(QStringLiteral("launch ") + request.target);
+        return windows.open(request.target) != nullptr;
+    }
+    if (catalogue && isActivityArea(area))
+        return launchTitle(app, {TitleTable::Catalogue, TitleTable::CatalogueSteps},
+                           request.target);
+    return launchTitle(app,
+                       {TitleTable::Catalogue, TitleTable::CatalogueSteps, TitleTable::Chooser},
+                       request.target);
+}

@@ -1,0 +1,34 @@
+#pragma once
+// The help window of the main menu (F1): the handbook, the project's page, how to update,
+// and the About window.
+
+#include "ControlArray.h"
+#include "DialogForm.h"
+#include "Image.h"
+#include "Label.h"
+#include "Line.h"
+
+class FrmHelp : public DialogForm {
+    Q_OBJECT
+public:
+    explicit FrmHelp(AppContext& app);
+
+    Image* Image1;
+    ControlArray<Line> Line3;
+    ControlArray<Label> Label5;
+    Label* Label2;
+    Label* Label3;
+    Label* Label4;
+    Label* Lblclose;
+
+    QString WebSite;
+
+    void Form_Load() override;
+    void Form_MouseMove(Qt::MouseButtons buttons, double x, double y) override;
+
+private:
+    Label* makeLink(const QString& name, const QString& caption, double left, double top);
+    void Label5_Click(int index);
+    void openWebPage();
+    void Label4_Click();
+};

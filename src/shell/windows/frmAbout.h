@@ -1,0 +1,28 @@
+#pragma once
+// The About window: the program's name, version and where to learn more.
+
+#include "Button.h"
+#include "DialogForm.h"
+#include "Image.h"
+#include "Label.h"
+
+class frmAbout : public DialogForm {
+    Q_OBJECT
+public:
+    explicit frmAbout(AppContext& app);
+
+    Image* Image1;
+    Label* Label1;
+    Label* Label2;
+    Label* Label3;
+    Label* Label4;
+    Button* cmdTechSupport;
+    Button* cmdOK;
+
+    QString WebSite;
+
+    void Form_Load() override;
+
+private:
+    Label* makeText(const QString& name, const QString& text, double top, double points, bool bold);
+};
