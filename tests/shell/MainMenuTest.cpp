@@ -2,6 +2,7 @@
 // program ends.
 
 #include "FrmChoose.h"
+#include "ShellHarness.h"
 #include "ShellWindows.h"
 #include "StageFixture.h"
 
@@ -25,14 +26,6 @@ struct MenuData {
     }
 };
 
-class RecordingForm : public Form {
-public:
-    RecordingForm(AppContext& app, const QString& name)
-        : Form(*app.stage, name, ScaleUnit::Twips)
-    {
-    }
-};
-
 struct MainMenu {
     MenuData data;
     StageFixture fx;
@@ -45,7 +38,7 @@ struct MainMenu {
         registerShellWindows(fx.windows);
         for (const char* name : {"FrmMulu", "FrmHelp"})
             fx.windows.add(QString::fromLatin1(name), [name](AppContext& app) {
-                return new RecordingForm(app, QString::fromLatin1(name));
+                return new StubWindow(app, QString::fromLatin1(name));
             });
         menu = fx.windows.open<FrmChoose>(QStringLiteral("FrmChoose"));
     }
