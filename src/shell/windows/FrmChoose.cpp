@@ -58,23 +58,27 @@ void FrmChoose::addArea(ControlArray<Image>& pictures, const QString& area, doub
     pictures.setDesigned(1, normal);
     areas_.push_back({area, &pictures});
 
-    pictures.onMouseMove([&pictures](int i, Qt::MouseButtons, double, double) {
+    pictures.onMouseMove([this, &pictures, area](int i, Qt::MouseButtons, double, double) {
         if (i != 1) return;
+        // The highlighted picture is read at the first hover, not before the first frame.
+        if (pictures[0].Picture().isNull()) pictures[0].loadPicture(menuPicture(area, true));
         pictures[0].show();
         pictures[1].hide();
     });
     pictures.onClick([this, area](int) { chooseArea(area); });
 }
 
+QString FrmChoose::menuPicture(const QString& area, bool highlighted) const
+{
+    return app_.dataPath(QStringLiteral("pic/menu/") + area +
+                         (highlighted ? QStringLiteral("-hover.png") : QStringLiteral(".png")));
+}
+
 void FrmChoose::Form_Load()
 {
     ScaleForm(app_, *this);
-    for (const Area& a : areas_) {
-        (*a.pictures)[1].loadPicture(
-            app_.dataPath(QStringLiteral("pic/menu/") + a.name + QStringLiteral(".png")));
-        (*a.pictures)[0].loadPicture(
-            app_.dataPath(QStringLiteral("pic/menu/") + a.name + QStringLiteral("-hover.png")));
-    }
+    for (const Area& a : areas_)
+        (*a.pictures)[1].loadPicture(menuPicture(a.name, false));
     Gif89a1->load(app_.dataPath(QStringLiteral("pic/fm.gif")));
     if (app_.ScaleX != 1.0f) {
         // The animation moves once more by the horizontal factor in both directions.

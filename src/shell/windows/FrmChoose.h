@@ -34,6 +34,7 @@ public:
 
 private:
     void addArea(ControlArray<Image>& pictures, const QString& area, double left, double top);
+    QString menuPicture(const QString& area, bool highlighted) const;
     void showAllNormal();
     void chooseArea(const QString& area);
     void endProgram();
