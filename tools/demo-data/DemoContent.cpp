@@ -42,11 +42,11 @@ const ContentIni& DemoContent::course(const QString& name) const
     return *it;
 }
 
-PictureSpec DemoContent::picture(const QString& name) const
+PictureRecipe DemoContent::picture(const QString& name) const
 {
     for (const IniSection& section : pictures.sections())
         for (const auto& [key, value] : section.entries)
-            if (key == name) return PictureSpec::parse(name, value);
+            if (key == name) return PictureRecipe::parse(name, value);
     fatal(QStringLiteral("the picture table has no line for %1").arg(name));
 }
 

@@ -3,7 +3,7 @@
 // files, the picture table, the icons of areas and steps, and the stroke table.
 
 #include "ContentIni.h"
-#include "PictureSpec.h"
+#include "PictureRecipe.h"
 
 #include <QMap>
 #include <QString>
@@ -19,7 +19,7 @@ struct DemoContent {
     static DemoContent load(const QString& folder);
 
     const ContentIni& course(const QString& name) const;
-    PictureSpec picture(const QString& name) const; // stops when the table has no line
+    PictureRecipe picture(const QString& name) const; // stops when the table has no line
     QString icon(const QString& section, const QString& name) const;
 
     // Every name whose picture is a split lesson photo: lesson and category items and

@@ -80,15 +80,16 @@ void drawCaterpillar(QPainter& p, int segments)
     p.drawLine(head + QPointF(0.02, -0.07), head + QPointF(0.04, -0.11));
 }
 
-void drawBackground(QPainter& p, const PictureSpec& spec, int side)
+void drawBackground(QPainter& p, const PictureRecipe& recipe, int side)
 {
-    const QColor base = spec.background.isValid() ? spec.background : Glyphs::pastel(spec.name);
+    const QColor base =
+        recipe.background.isValid() ? recipe.background : Glyphs::pastel(recipe.name);
     p.fillRect(QRect(0, 0, side, side), base);
     QRadialGradient glow(QPointF(side * 0.5, side * 0.45), side * 0.55);
     glow.setColorAt(0, QColor(255, 255, 255, 200));
     glow.setColorAt(1, QColor(255, 255, 255, 0));
     p.fillRect(QRect(0, 0, side, side), glow);
-    if (spec.ground) {
+    if (recipe.ground) {
         const double top = side * 0.86;
         QLinearGradient grass(0, top, 0, side);
         grass.setColorAt(0, QColor(0x9c, 0xd8, 0x6a));
@@ -98,10 +99,10 @@ void drawBackground(QPainter& p, const PictureSpec& spec, int side)
 }
 
 // Where copies of a thing stand: `count` squares of equal size in centred rows.
-QList<QRectF> copyBoxes(const PictureSpec& spec, int side)
+QList<QRectF> copyBoxes(const PictureRecipe& recipe, int side)
 {
-    const int n = spec.count;
-    double cell = spec.cell > 0 ? spec.cell * side : 0;
+    const int n = recipe.count;
+    double cell = recipe.cell > 0 ? recipe.cell * side : 0;
     if (cell <= 0) {
         const int columns = int(std::ceil(std::sqrt(double(n))));
         cell = side * 0.84 / columns;
@@ -120,50 +121,50 @@ QList<QRectF> copyBoxes(const PictureSpec& spec, int side)
     return boxes;
 }
 
-void drawEmoji(QPainter& p, const PictureSpec& spec, int side)
+void drawEmoji(QPainter& p, const PictureRecipe& recipe, int side)
 {
-    const QImage glyph = Glyphs::emoji(spec.subject);
-    if (spec.count > 1) {
-        for (const QRectF& box : copyBoxes(spec, side))
+    const QImage glyph = Glyphs::emoji(recipe.subject);
+    if (recipe.count > 1) {
+        for (const QRectF& box : copyBoxes(recipe, side))
             Glyphs::drawFitted(p, glyph, box);
         return;
     }
     // Fit the height to `size`, never wider than the picture, then stretch.
-    double scale = spec.size * side / glyph.height();
+    double scale = recipe.size * side / glyph.height();
     scale = std::min(scale, side * 0.9 / glyph.width());
-    double w = glyph.width() * scale * spec.stretch.x();
-    double h = glyph.height() * scale * spec.stretch.y();
+    double w = glyph.width() * scale * recipe.stretch.x();
+    double h = glyph.height() * scale * recipe.stretch.y();
     const double shrink = std::min({1.0, side * 0.94 / w, side * 0.94 / h});
     w *= shrink;
     h *= shrink;
-    const double bottom = spec.ground ? side * 0.9 : (side + h) / 2;
+    const double bottom = recipe.ground ? side * 0.9 : (side + h) / 2;
     p.drawImage(QRectF((side - w) / 2, bottom - h, w, h), glyph);
 }
 
 } // namespace
 
-QImage paintItem(const PictureSpec& spec, int side)
+QImage paintItem(const PictureRecipe& recipe, int side)
 {
     QImage image(side, side, QImage::Format_RGB32);
     QPainter p(&image);
     p.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform);
-    drawBackground(p, spec, side);
-    if (spec.isShape()) {
+    drawBackground(p, recipe, side);
+    if (recipe.isShape()) {
         p.save();
         p.scale(side, side);
-        if (spec.subject == QLatin1String("pencil"))
-            drawPencil(p, spec.length);
-        else if (spec.subject == QLatin1String("ribbon"))
-            drawRibbon(p, spec.length, spec.colour.isValid() ? spec.colour : QColor(Qt::red));
+        if (recipe.subject == QLatin1String("pencil"))
+            drawPencil(p, recipe.length);
+        else if (recipe.subject == QLatin1String("ribbon"))
+            drawRibbon(p, recipe.length, recipe.colour.isValid() ? recipe.colour : QColor(Qt::red));
         else
-            drawCaterpillar(p, spec.count);
+            drawCaterpillar(p, recipe.count);
         p.restore();
     } else {
-        drawEmoji(p, spec, side);
+        drawEmoji(p, recipe, side);
     }
-    if (spec.frame.isValid()) {
+    if (recipe.frame.isValid()) {
         const double w = side * 0.06;
-        p.setPen(QPen(spec.frame, w));
+        p.setPen(QPen(recipe.frame, w));
         p.setBrush(Qt::NoBrush);
         p.drawRoundedRect(QRectF(w / 2, w / 2, side - w, side - w), side * 0.08, side * 0.08);
     }

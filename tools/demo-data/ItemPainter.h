@@ -2,8 +2,8 @@
 // Paints the picture of one item (a lesson photo, a counting picture, a colour picture,
 // a comparison picture) from its line in the picture table, as a square of `side` pixels.
 
-#include "PictureSpec.h"
+#include "PictureRecipe.h"
 
 #include <QImage>
 
-QImage paintItem(const PictureSpec& spec, int side);
+QImage paintItem(const PictureRecipe& recipe, int side);

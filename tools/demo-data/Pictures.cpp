@@ -49,7 +49,7 @@ QImage paintNumeral(int n)
 
 QImage paintApples(int n)
 {
-    PictureSpec apples = PictureSpec::parse(QStringLiteral("苹果"), QStringLiteral("🍎"));
+    PictureRecipe apples = PictureRecipe::parse(QStringLiteral("苹果"), QStringLiteral("🍎"));
     apples.count = n;
     apples.cell = 0.22; // the same apple size in every picture, ten still fit
     apples.background = QColor(Qt::white);

@@ -11,7 +11,7 @@
 #include <QPointF>
 #include <QString>
 
-struct PictureSpec {
+struct PictureRecipe {
     QString name;
     QString subject;
     double size = 0.72;
@@ -24,6 +24,6 @@ struct PictureSpec {
     QColor frame;
     QColor background;
 
-    static PictureSpec parse(const QString& name, const QString& line);
+    static PictureRecipe parse(const QString& name, const QString& line);
     bool isShape() const;
 };

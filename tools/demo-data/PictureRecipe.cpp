@@ -1,4 +1,4 @@
-#include "PictureSpec.h"
+#include "PictureRecipe.h"
 
 #include "Fatal.h"
 
@@ -23,43 +23,43 @@ QColor parseColour(const QString& text, const QString& where)
 
 } // namespace
 
-bool PictureSpec::isShape() const
+bool PictureRecipe::isShape() const
 {
     return subject == QLatin1String("pencil") || subject == QLatin1String("ribbon") ||
            subject == QLatin1String("caterpillar");
 }
 
-PictureSpec PictureSpec::parse(const QString& name, const QString& line)
+PictureRecipe PictureRecipe::parse(const QString& name, const QString& line)
 {
-    PictureSpec spec;
-    spec.name = name;
+    PictureRecipe recipe;
+    recipe.name = name;
     const QStringList tokens = line.split(QLatin1Char(' '), Qt::SkipEmptyParts);
     if (tokens.isEmpty()) fatal(QStringLiteral("%1: no picture given").arg(name));
-    spec.subject = tokens.first();
+    recipe.subject = tokens.first();
     for (qsizetype i = 1; i < tokens.size(); ++i) {
         const QString key = tokens[i].section(QLatin1Char('='), 0, 0);
         const QString value = tokens[i].section(QLatin1Char('='), 1);
         if (key == QLatin1String("ground"))
-            spec.ground = true;
+            recipe.ground = true;
         else if (key == QLatin1String("size"))
-            spec.size = number(value, name);
+            recipe.size = number(value, name);
         else if (key == QLatin1String("count"))
-            spec.count = int(number(value, name));
+            recipe.count = int(number(value, name));
         else if (key == QLatin1String("cell"))
-            spec.cell = number(value, name);
+            recipe.cell = number(value, name);
         else if (key == QLatin1String("length"))
-            spec.length = number(value, name);
+            recipe.length = number(value, name);
         else if (key == QLatin1String("colour"))
-            spec.colour = parseColour(value, name);
+            recipe.colour = parseColour(value, name);
         else if (key == QLatin1String("frame"))
-            spec.frame = parseColour(value, name);
+            recipe.frame = parseColour(value, name);
         else if (key == QLatin1String("background"))
-            spec.background = parseColour(value, name);
+            recipe.background = parseColour(value, name);
         else if (key == QLatin1String("stretch"))
-            spec.stretch = {number(value.section(QLatin1Char(','), 0, 0), name),
-                            number(value.section(QLatin1Char(','), 1, 1), name)};
+            recipe.stretch = {number(value.section(QLatin1Char(','), 0, 0), name),
+                              number(value.section(QLatin1Char(','), 1, 1), name)};
         else
             fatal(QStringLiteral("%1: unknown option %2").arg(name, tokens[i]));
     }
-    return spec;
+    return recipe;
 }
