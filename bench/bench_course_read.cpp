@@ -5,6 +5,7 @@
 #include "CourseIni.h"
 #include "CourseStore.h"
 #include "Form.h"
+#include "QuietServices.h"
 #include "Stage.h"
 #include "TextBox.h"
 
@@ -16,24 +17,27 @@
 
 namespace {
 
-class QuietServices : public Services {
-public:
-    void playSound(const QString&) override {}
-    void speak(const QString&) override {}
-    MessageAnswer message(const QString&, MessageIcon, MessageButtons) override
-    {
-        return MessageAnswer::Ok;
-    }
-    bool openUrl(const QUrl&) override { return false; }
-    bool startProgram(const QString&, const QStringList&) override { return false; }
-    QTime timeOfDay() override { return {}; }
-    qint64 tickCount() override { return 0; }
-    void reseedRandom() override {}
-    double nextUniform() override { return 0; }
-    void warn(const QString& line) override { qFatal("unexpected warning: %s", qPrintable(line)); }
-    void log(const QString&) override {}
-    void quit(int) override { qFatal("unexpected quit"); }
-};
+}
+qint64 tickCount() override
+{
+    return 0;
+}
+void reseedRandom() override {}
+double nextUniform() override
+{
+    return 0;
+}
+void warn(const QString& line) override
+{
+    qFatal("unexpected warning: %s", qPrintable(line));
+}
+void log(const QString&) override {}
+void quit(int) override
+{
+    qFatal("unexpected quit");
+}
+}
+;
 
 const char* const Fruit[] = {"苹果", "香蕉", "梨",   "葡萄", "西瓜",
                              "草莓", "桃子", "橙子", "樱桃", "菠萝"};
@@ -81,7 +85,11 @@ void BM_LoadCourseItems(benchmark::State& state)
         LoadCourseItems(app, Txtini, section, key, course);
         benchmark::DoNotOptimize(app.ItemCount);
     }
-    if (app.ItemCount != 10) state.SkipWithError("the lesson did not read ten items");
+    if (!services.problems.isEmpty())
+        state.SkipWithError(
+            qPrintable(QStringLiteral("data problem: ") + services.problems.first()));
+    else if (app.ItemCount != 10)
+        state.SkipWithError("the lesson did not read ten items");
 }
 BENCHMARK(BM_LoadCourseItems)->Unit(benchmark::kMicrosecond);
 

@@ -6,6 +6,7 @@
 #include "CourseIni.h"
 #include "Form.h"
 #include "MathWindows.h"
+#include "QuietServices.h"
 #include "SplitPhoto.h"
 #include "Stage.h"
 #include "WindowRegistry.h"
@@ -22,27 +23,29 @@
 
 namespace {
 
-class QuietServices : public Services {
-public:
-    void playSound(const QString&) override {}
-    void speak(const QString&) override {}
-    MessageAnswer message(const QString& text, MessageIcon, MessageButtons) override
-    {
-        problems << text;
-        return MessageAnswer::Ok;
-    }
-    bool openUrl(const QUrl&) override { return false; }
-    bool startProgram(const QString&, const QStringList&) override { return false; }
-    QTime timeOfDay() override { return {}; }
-    qint64 tickCount() override { return 0; }
-    void reseedRandom() override {}
-    double nextUniform() override { return 0.37; }
-    void warn(const QString& line) override { problems << line; }
-    void log(const QString&) override {}
-    void quit(int) override { problems << QStringLiteral("quit"); }
+}
+qint64 tickCount() override
+{
+    return 0;
+}
+void reseedRandom() override {}
+double nextUniform() override
+{
+    return 0.37;
+}
+void warn(const QString& line) override
+{
+    problems << line;
+}
+void log(const QString&) override {}
+void quit(int) override
+{
+    problems << QStringLiteral("quit");
+}
 
-    QStringList problems;
-};
+QStringList problems;
+}
+;
 
 const char* const Counting[] = {"苹果", "香蕉", "草莓", "橙子", "小猫",
                                 "小狗", "兔子", "气球", "汽车", "蘑菇"};
