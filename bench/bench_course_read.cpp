@@ -17,28 +17,6 @@
 
 namespace {
 
-}
-qint64 tickCount() override
-{
-    return 0;
-}
-void reseedRandom() override {}
-double nextUniform() override
-{
-    return 0;
-}
-void warn(const QString& line) override
-{
-    qFatal("unexpected warning: %s", qPrintable(line));
-}
-void log(const QString&) override {}
-void quit(int) override
-{
-    qFatal("unexpected quit");
-}
-}
-;
-
 const char* const Fruit[] = {"苹果", "香蕉", "梨",   "葡萄", "西瓜",
                              "草莓", "桃子", "橙子", "樱桃", "菠萝"};
 

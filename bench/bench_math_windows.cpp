@@ -23,30 +23,6 @@
 
 namespace {
 
-}
-qint64 tickCount() override
-{
-    return 0;
-}
-void reseedRandom() override {}
-double nextUniform() override
-{
-    return 0.37;
-}
-void warn(const QString& line) override
-{
-    problems << line;
-}
-void log(const QString&) override {}
-void quit(int) override
-{
-    problems << QStringLiteral("quit");
-}
-
-QStringList problems;
-}
-;
-
 const char* const Counting[] = {"苹果", "香蕉", "草莓", "橙子", "小猫",
                                 "小狗", "兔子", "气球", "汽车", "蘑菇"};
 const char* const Pairs[] = {"大苹果", "小苹果", "大西瓜", "小西瓜", "大树", "小树"};
