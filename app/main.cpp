@@ -1,14 +1,13 @@
 // Main: reads the options, finds the data folder, builds the shared state and the stage,
 // and opens the main menu.
 
-#include "AppContext.h"
-#include "CommandLineLaunch.h"
-#include "Form.h"
-#include "MathWindows.h"
-#include "QtServices.h"
-#include "ShellWindows.h"
-#include "Stage.h"
-#include "WindowRegistry.h"
+#include "shell/core/AppContext.h"
+#include "shell/core/QtServices.h"
+#include "shell/core/WindowRegistry.h"
+#include "shell/windows/CommandLineLaunch.h"
+#include "ui/Form.h"
+#include "ui/Stage.h"
+#include "windows/AllWindows.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -119,8 +118,7 @@ int main(int argc, char** argv)
     WindowRegistry windows(app);
     app.windows = &windows;
     windows.attach(stage);
-    registerShellWindows(windows);
-    registerMathWindows(windows);
+    registerAllWindows(windows);
 
     FirstPaintExit firstPaintExit;
 

@@ -3,7 +3,7 @@
 // child or warned about the data is kept in problems, so a benchmark can refuse to report
 // figures measured on broken data.
 
-#include "Services.h"
+#include "shell/core/Services.h"
 
 #include <QStringList>
 

@@ -2,13 +2,13 @@
 // A stage with the shell's windows over a generated data folder, for the navigation
 // benchmarks: offscreen, 1024 x 768, services that record nothing.
 
-#include "AppContext.h"
 #include "DataFixture.h"
 #include "FakeServices.h"
-#include "Form.h"
-#include "ShellWindows.h"
-#include "Stage.h"
-#include "WindowRegistry.h"
+#include "shell/core/AppContext.h"
+#include "shell/core/WindowRegistry.h"
+#include "shell/windows/ShellWindows.h"
+#include "ui/Form.h"
+#include "ui/Stage.h"
 
 #include <QApplication>
 #include <QFile>

@@ -1,13 +1,13 @@
 // One course value read, as every activity window does at load: the lesson photos list of
 // a realistic 课程 course (ten lessons of ten items) read through LoadCourseItems.
 
-#include "CourseCarrier.h"
-#include "CourseIni.h"
-#include "CourseStore.h"
-#include "Form.h"
 #include "QuietServices.h"
-#include "Stage.h"
-#include "TextBox.h"
+#include "shell/core/CourseStore.h"
+#include "shell/data/CourseCarrier.h"
+#include "shell/data/CourseIni.h"
+#include "ui/Form.h"
+#include "ui/Stage.h"
+#include "ui/TextBox.h"
 
 #include <QApplication>
 #include <QDir>

@@ -2,12 +2,12 @@
 // activity it opens, for a lesson of 20 photos at 1024 x 768: the lesson read, the photos
 // joined and decoded, the window built and painted.
 
-#include "ActivityForm.h"
-#include "ControlArray.h"
-#include "FrmChoosekecheng.h"
-#include "Image.h"
-#include "LessonPictures.h"
 #include "ShellBench.h"
+#include "frame/ActivityForm.h"
+#include "shell/core/LessonPictures.h"
+#include "shell/windows/FrmChoosekecheng.h"
+#include "ui/ControlArray.h"
+#include "ui/Image.h"
 
 #include <QElapsedTimer>
 #include <benchmark/benchmark.h>

@@ -1,15 +1,15 @@
 // Opening each mathematics window at 1024 x 768, from its load handler to its first painted
 // frame: the course read, the pictures, the controls and one paint of the whole window.
 
-#include "AppContext.h"
-#include "CourseCarrier.h"
-#include "CourseIni.h"
-#include "Form.h"
-#include "MathWindows.h"
 #include "QuietServices.h"
-#include "SplitPhoto.h"
-#include "Stage.h"
-#include "WindowRegistry.h"
+#include "activities/math/MathWindows.h"
+#include "shell/core/AppContext.h"
+#include "shell/core/WindowRegistry.h"
+#include "shell/data/CourseCarrier.h"
+#include "shell/data/CourseIni.h"
+#include "shell/data/SplitPhoto.h"
+#include "ui/Form.h"
+#include "ui/Stage.h"
 
 #include <QApplication>
 #include <QBuffer>

@@ -1,8 +1,8 @@
 // Carrier reading and course ini decoding on arbitrary bytes: as a carrier file, and as
 // the ini text itself, with every section and key looked up at both buffer sizes.
 
-#include "CourseCarrier.h"
-#include "CourseIni.h"
+#include "shell/data/CourseCarrier.h"
+#include "shell/data/CourseIni.h"
 
 #include <cstddef>
 #include <cstdint>

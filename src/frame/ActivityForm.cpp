@@ -1,6 +1,6 @@
-#include "ActivityForm.h"
+#include "frame/ActivityForm.h"
 
-#include "Artwork.h"
+#include "ui/Artwork.h"
 
 ActivityForm::ActivityForm(AppContext& app, const QString& name, ScaleUnit unit, Strip strip)
     : Form(*app.stage, name, unit)

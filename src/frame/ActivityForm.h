@@ -3,12 +3,12 @@
 // (score number, stars for tens, faces for units), the help picture and the back picture
 // that closes the window.
 
-#include "AppContext.h"
-#include "ControlArray.h"
-#include "Form.h"
-#include "Image.h"
-#include "Label.h"
-#include "TextBox.h"
+#include "shell/core/AppContext.h"
+#include "ui/ControlArray.h"
+#include "ui/Form.h"
+#include "ui/Image.h"
+#include "ui/Label.h"
+#include "ui/TextBox.h"
 
 class ActivityForm : public Form {
     Q_OBJECT

@@ -1,6 +1,6 @@
-#include "DataPictures.h"
+#include "frame/DataPictures.h"
 
-#include "DataNames.h"
+#include "shell/data/DataNames.h"
 
 QPixmap LoadDataPicture(AppContext& app, const QString& folder, const QString& name,
                         const QString& extension)

@@ -2,7 +2,7 @@
 // Pictures that the course data names by file: the name is checked before it becomes part
 // of a path, and a picture that cannot be read leaves a blank and one warning.
 
-#include "AppContext.h"
+#include "shell/core/AppContext.h"
 
 #include <QPixmap>
 

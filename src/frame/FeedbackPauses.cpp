@@ -1,7 +1,7 @@
-#include "FeedbackPauses.h"
+#include "frame/FeedbackPauses.h"
 
-#include "Judgement.h"
-#include "Timer.h"
+#include "frame/Judgement.h"
+#include "ui/Timer.h"
 
 void FeedbackPauses::judge(bool right, int firstPauseMs)
 {

@@ -4,7 +4,7 @@
 // its own timers and handlers (what it clears and how it starts the next round); this is
 // the part every such window shares. No timer runs while the window waits for the child.
 
-#include "GoodBadPictures.h"
+#include "frame/GoodBadPictures.h"
 
 class ActivityForm;
 class Timer;

@@ -1,6 +1,6 @@
-#include "GoodBadPictures.h"
+#include "frame/GoodBadPictures.h"
 
-#include "Control.h"
+#include "ui/Control.h"
 
 void GoodBadPictures::show(bool right)
 {

@@ -2,8 +2,8 @@
 // The good and the bad picture of a window: one of them tells the child how the last
 // answer went. Either kind of picture control will do (images, picture boxes).
 
-#include "Artwork.h"
-#include "Form.h"
+#include "ui/Artwork.h"
+#include "ui/Form.h"
 
 #include <QRectF>
 

@@ -1,8 +1,8 @@
-#include "Judgement.h"
+#include "frame/Judgement.h"
 
-#include "ActivityForm.h"
-#include "Mdljifeng.h"
-#include "Mdlmain.h"
+#include "frame/ActivityForm.h"
+#include "frame/Mdljifeng.h"
+#include "shell/core/Mdlmain.h"
 
 void PlayJudgement(ActivityForm& form, bool right)
 {

@@ -1,6 +1,6 @@
-#include "Mdljifeng.h"
+#include "frame/Mdljifeng.h"
 
-#include "ActivityForm.h"
+#include "frame/ActivityForm.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
-#include "SlidingCover.h"
+#include "frame/SlidingCover.h"
 
-#include "Control.h"
-#include "Timer.h"
+#include "ui/Control.h"
+#include "ui/Timer.h"
 
 void SlidingCover::start()
 {

@@ -1,6 +1,6 @@
-#include "AnimatedImage.h"
+#include "ui/AnimatedImage.h"
 
-#include "Form.h"
+#include "ui/Form.h"
 
 #include <QMovie>
 #include <QPainter>

@@ -1,7 +1,7 @@
 #pragma once
 // An animated GIF that plays while it is shown, fitted into the control.
 
-#include "Control.h"
+#include "ui/Control.h"
 
 class QMovie;
 

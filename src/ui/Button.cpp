@@ -1,6 +1,6 @@
-#include "Button.h"
+#include "ui/Button.h"
 
-#include "Form.h"
+#include "ui/Form.h"
 
 #include <QHash>
 #include <QMouseEvent>

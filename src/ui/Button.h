@@ -1,7 +1,7 @@
 #pragma once
 // A command button with a caption, drawn in the platform's style.
 
-#include "Control.h"
+#include "ui/Control.h"
 
 class Button : public Control {
     Q_OBJECT

@@ -1,6 +1,6 @@
-#include "Control.h"
+#include "ui/Control.h"
 
-#include "Form.h"
+#include "ui/Form.h"
 
 #include <QMouseEvent>
 #include <QPointer>

@@ -2,7 +2,7 @@
 // Base of every control on a form: geometry in the form's design unit, the classic mouse
 // events, and the copy that control arrays make of their element 0.
 
-#include "Units.h"
+#include "ui/Units.h"
 
 #include <QColor>
 #include <QFont>

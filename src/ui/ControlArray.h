@@ -3,7 +3,7 @@
 // loaded at run time as hidden copies of it and may be unloaded again. Handlers set on
 // the array receive the index of the element that raised the event.
 
-#include "Control.h"
+#include "ui/Control.h"
 
 #include <QPointer>
 #include <functional>

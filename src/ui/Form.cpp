@@ -1,8 +1,8 @@
-#include "Form.h"
+#include "ui/Form.h"
 
-#include "Control.h"
-#include "Stage.h"
-#include "Timer.h"
+#include "ui/Control.h"
+#include "ui/Stage.h"
+#include "ui/Timer.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>

@@ -3,7 +3,7 @@
 // walks them in that order), knows its design unit, and receives the classic window
 // events from the stage: load, activate, deactivate, unload, key up, background mouse.
 
-#include "Units.h"
+#include "ui/Units.h"
 
 #include <QColor>
 #include <QWidget>

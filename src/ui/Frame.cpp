@@ -1,6 +1,6 @@
-#include "Frame.h"
+#include "ui/Frame.h"
 
-#include "Form.h"
+#include "ui/Form.h"
 
 #include <QFontMetrics>
 #include <QPainter>

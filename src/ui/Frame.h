@@ -1,7 +1,7 @@
 #pragma once
 // A container with an optional caption and border; its controls use its coordinates.
 
-#include "Control.h"
+#include "ui/Control.h"
 
 class Frame : public Control {
     Q_OBJECT

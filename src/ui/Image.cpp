@@ -1,6 +1,6 @@
-#include "Image.h"
+#include "ui/Image.h"
 
-#include "Form.h"
+#include "ui/Form.h"
 
 #include <QPainter>
 

@@ -1,7 +1,7 @@
 #pragma once
 // A picture: stretched to the control, or the control takes the picture's size.
 
-#include "Control.h"
+#include "ui/Control.h"
 
 #include <QPixmap>
 

@@ -1,6 +1,6 @@
-#include "Label.h"
+#include "ui/Label.h"
 
-#include "Form.h"
+#include "ui/Form.h"
 
 #include <QFontMetrics>
 #include <QPainter>

@@ -1,7 +1,7 @@
 #pragma once
 // A caption drawn in a font, opaque or transparent, that can grow with its text.
 
-#include "Control.h"
+#include "ui/Control.h"
 
 class Label : public Control {
     Q_OBJECT

@@ -1,6 +1,6 @@
-#include "Line.h"
+#include "ui/Line.h"
 
-#include "Form.h"
+#include "ui/Form.h"
 
 #include <QPainter>
 

@@ -1,7 +1,7 @@
 #pragma once
 // A straight line between two points of its container; mouse events pass through.
 
-#include "Control.h"
+#include "ui/Control.h"
 
 class Line : public Control {
     Q_OBJECT

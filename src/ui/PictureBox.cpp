@@ -1,6 +1,6 @@
-#include "PictureBox.h"
+#include "ui/PictureBox.h"
 
-#include "Form.h"
+#include "ui/Form.h"
 
 #include <QPainter>
 

@@ -2,7 +2,7 @@
 // A persistent drawing surface: a background colour, a picture, and whatever has been
 // drawn on it since the last Cls. Coordinates are pixels of the box.
 
-#include "Control.h"
+#include "ui/Control.h"
 
 #include <QImage>
 #include <QPixmap>

@@ -1,6 +1,6 @@
-#include "Shape.h"
+#include "ui/Shape.h"
 
-#include "Form.h"
+#include "ui/Form.h"
 
 #include <QPainter>
 

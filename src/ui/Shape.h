@@ -1,7 +1,7 @@
 #pragma once
 // A filled or outlined rectangle, square, oval or circle; mouse events pass through.
 
-#include "Control.h"
+#include "ui/Control.h"
 
 class Shape : public Control {
     Q_OBJECT

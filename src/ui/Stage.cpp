@@ -1,6 +1,6 @@
-#include "Stage.h"
+#include "ui/Stage.h"
 
-#include "Form.h"
+#include "ui/Form.h"
 
 #include <QCloseEvent>
 #include <QPointer>

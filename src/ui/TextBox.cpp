@@ -1,6 +1,6 @@
-#include "TextBox.h"
+#include "ui/TextBox.h"
 
-#include "Form.h"
+#include "ui/Form.h"
 
 #include <QPainter>
 

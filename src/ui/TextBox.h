@@ -1,7 +1,7 @@
 #pragma once
 // A one-line text field; most forms keep one hidden (Txtini) to receive course values.
 
-#include "Control.h"
+#include "ui/Control.h"
 
 class TextBox : public Control {
     Q_OBJECT

@@ -1,6 +1,6 @@
-#include "Timer.h"
+#include "ui/Timer.h"
 
-#include "Form.h"
+#include "ui/Form.h"
 
 Timer::Timer(Form& form, const QString& name)
     : QObject(&form)

@@ -1,4 +1,4 @@
-#include "Units.h"
+#include "ui/Units.h"
 
 QString mapFontFace(const QString& designedFace)
 {

@@ -2,8 +2,8 @@
 // activities: outlines that a flood fill cannot leak out of, mazes a child can solve,
 // courses that decode cleanly.
 
-#include "CourseCarrier.h"
-#include "CourseIni.h"
+#include "shell/data/CourseCarrier.h"
+#include "shell/data/CourseIni.h"
 
 #include <QDir>
 #include <QFile>

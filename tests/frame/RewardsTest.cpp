@@ -1,8 +1,8 @@
 // The reward strip after sequences of right and wrong answers.
 
-#include "ActivityForm.h"
-#include "Mdljifeng.h"
 #include "StageFixture.h"
+#include "frame/ActivityForm.h"
+#include "frame/Mdljifeng.h"
 
 #include <gtest/gtest.h>
 

@@ -1,13 +1,13 @@
 // The comparison windows and their menus: the question, the judgement under the sliding
 // cover, the rounds of an entry and their wrap-around.
 
-#include "FrmBijiao.h"
-#include "FrmBijiaoDa.h"
-#include "FrmBijiaoMulu.h"
-#include "FrmBijiaoXiao.h"
-#include "Launcher.h"
 #include "MathFixture.h"
-#include "Stage.h"
+#include "activities/math/FrmBijiao.h"
+#include "activities/math/FrmBijiaoDa.h"
+#include "activities/math/FrmBijiaoMulu.h"
+#include "activities/math/FrmBijiaoXiao.h"
+#include "shell/core/Launcher.h"
+#include "ui/Stage.h"
 
 #include <gtest/gtest.h>
 

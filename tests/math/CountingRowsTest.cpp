@@ -1,11 +1,11 @@
 // The counting rows: clicks on cells, the judgement, the two pauses and the next row.
 
-#include "FrmXunxuDuo.h"
-#include "FrmXunxushsh.h"
-#include "FrmXunxushshLX.h"
-#include "FrmXunxushshW.h"
-#include "FrmXunxushshXue.h"
 #include "MathFixture.h"
+#include "activities/math/FrmXunxuDuo.h"
+#include "activities/math/FrmXunxushsh.h"
+#include "activities/math/FrmXunxushshLX.h"
+#include "activities/math/FrmXunxushshW.h"
+#include "activities/math/FrmXunxushshXue.h"
 
 #include <gtest/gtest.h>
 

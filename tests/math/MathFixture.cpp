@@ -1,7 +1,7 @@
 #include "MathFixture.h"
 
-#include "MathWindows.h"
-#include "Timer.h"
+#include "activities/math/MathWindows.h"
+#include "ui/Timer.h"
 
 #include <QBuffer>
 #include <algorithm>

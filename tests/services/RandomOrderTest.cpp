@@ -2,8 +2,8 @@
 // made within one clock tick.
 
 #include "FakeServices.h"
-#include "Mdlmain.h"
-#include "QtServices.h"
+#include "shell/core/Mdlmain.h"
+#include "shell/core/QtServices.h"
 
 #include <gtest/gtest.h>
 

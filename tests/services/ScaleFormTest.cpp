@@ -1,12 +1,12 @@
 // Rescaling a window designed for 1024 x 768 to the stage.
 
-#include "Form.h"
-#include "Frame.h"
-#include "Label.h"
-#include "Line.h"
-#include "Mdlmain.h"
 #include "StageFixture.h"
-#include "Timer.h"
+#include "shell/core/Mdlmain.h"
+#include "ui/Form.h"
+#include "ui/Frame.h"
+#include "ui/Label.h"
+#include "ui/Line.h"
+#include "ui/Timer.h"
 
 #include <gtest/gtest.h>
 

@@ -2,8 +2,8 @@
 // beep of a machine without audio output.
 
 #include "FakeServices.h"
-#include "Mdlmain.h"
-#include "SoundPlayer.h"
+#include "shell/core/Mdlmain.h"
+#include "shell/core/SoundPlayer.h"
 
 #include <gtest/gtest.h>
 

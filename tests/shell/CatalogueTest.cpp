@@ -1,8 +1,8 @@
 // The course catalogue: where each area's entries come from, the pages and their buttons,
 // the button outlines, choosing an entry, and the back picture's pause.
 
-#include "FrmMulu.h"
 #include "ShellHarness.h"
+#include "shell/windows/FrmMulu.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 // The activity chooser: the grid of numbered step thumbnails, the titles on hover, and
 // the launch that prepares the lesson's photos first.
 
-#include "FrmChoosekecheng.h"
-#include "FrmMulu.h"
 #include "ShellHarness.h"
+#include "shell/windows/FrmChoosekecheng.h"
+#include "shell/windows/FrmMulu.h"
 
 #include <gtest/gtest.h>
 

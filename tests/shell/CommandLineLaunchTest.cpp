@@ -1,7 +1,7 @@
 // --launch: the stack a child would have built, the lesson's photos, and the three kinds of
 // target (window name, catalogue title, step title).
 
-#include "CommandLineLaunch.h"
+#include "shell/windows/CommandLineLaunch.h"
 #include "ShellHarness.h"
 
 #include <gtest/gtest.h>

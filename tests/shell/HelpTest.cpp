@@ -1,10 +1,10 @@
 // The help and About windows: small and centred, their links, and documents opened with
 // the platform's handler even from a folder with blanks in its name.
 
-#include "FrmHelp.h"
-#include "Product.h"
 #include "ShellHarness.h"
-#include "frmAbout.h"
+#include "shell/windows/FrmHelp.h"
+#include "shell/windows/Product.h"
+#include "shell/windows/frmAbout.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,10 +1,10 @@
 // The main menu: hover pictures of the six areas, choosing an area, F1, and the ways the
 // program ends.
 
-#include "FrmChoose.h"
 #include "ShellHarness.h"
-#include "ShellWindows.h"
 #include "StageFixture.h"
+#include "shell/windows/FrmChoose.h"
+#include "shell/windows/ShellWindows.h"
 
 #include <QDir>
 #include <QFile>

@@ -3,9 +3,9 @@
 // windows that the catalogue and the chooser open.
 
 #include "DataFixture.h"
-#include "Form.h"
-#include "ShellWindows.h"
 #include "StageFixture.h"
+#include "shell/windows/ShellWindows.h"
+#include "ui/Form.h"
 
 #include <QStringList>
 #include <memory>

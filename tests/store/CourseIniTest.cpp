@@ -1,4 +1,4 @@
-#include "CourseIni.h"
+#include "shell/data/CourseIni.h"
 
 #include <gtest/gtest.h>
 

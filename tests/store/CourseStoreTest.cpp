@@ -1,6 +1,6 @@
-#include "CourseStore.h"
-#include "CourseCarrier.h"
+#include "shell/core/CourseStore.h"
 #include "StoreHarness.h"
+#include "shell/data/CourseCarrier.h"
 
 #include <QDirIterator>
 #include <QFile>

@@ -1,5 +1,5 @@
-#include "DataNames.h"
-#include "CourseCarrier.h"
+#include "shell/data/DataNames.h"
+#include "shell/data/CourseCarrier.h"
 
 #include <gtest/gtest.h>
 

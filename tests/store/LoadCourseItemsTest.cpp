@@ -1,5 +1,5 @@
-#include "CourseStore.h"
 #include "StoreHarness.h"
+#include "shell/core/CourseStore.h"
 
 #include <gtest/gtest.h>
 

@@ -2,12 +2,12 @@
 // What a course read needs: fake services, a fixture data folder, the shared state, and a
 // form that owns the hidden Txtini.
 
-#include "AppContext.h"
 #include "DataFixture.h"
 #include "FakeServices.h"
-#include "Form.h"
-#include "Stage.h"
-#include "TextBox.h"
+#include "shell/core/AppContext.h"
+#include "ui/Form.h"
+#include "ui/Stage.h"
+#include "ui/TextBox.h"
 
 struct StoreHarness {
     FakeServices services;

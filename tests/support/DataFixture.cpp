@@ -1,8 +1,8 @@
 #include "DataFixture.h"
 
-#include "CourseCarrier.h"
-#include "CourseIni.h"
-#include "SplitPhoto.h"
+#include "shell/data/CourseCarrier.h"
+#include "shell/data/CourseIni.h"
+#include "shell/data/SplitPhoto.h"
 
 #include <QBuffer>
 #include <QDir>

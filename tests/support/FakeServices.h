@@ -2,7 +2,7 @@
 // Services for tests: records every sound, utterance, message, opened address, program
 // start and log line; answers message boxes; makes chance and time scripted.
 
-#include "Services.h"
+#include "shell/core/Services.h"
 
 #include <QStringList>
 #include <deque>

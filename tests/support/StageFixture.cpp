@@ -1,6 +1,6 @@
 #include "StageFixture.h"
 
-#include "Form.h"
+#include "ui/Form.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -14,7 +14,8 @@ StageFixture::StageFixture(const QString& dataRoot, QSize size)
     windows.attach(stage);
     stage.resize(size);
     stage.show();
-    QTest::qWaitForWindowExposed(&stage);
+    if (!QTest::qWaitForWindowExposed(&stage))
+        qWarning("StageFixture: the stage was never exposed");
 }
 
 StageFixture::~StageFixture()

@@ -3,10 +3,10 @@
 // Main builds them; plus the child's mouse, through the stage's window so that events take
 // Qt's real path (the pressed control keeps the moves and the release).
 
-#include "AppContext.h"
 #include "FakeServices.h"
-#include "Stage.h"
-#include "WindowRegistry.h"
+#include "shell/core/AppContext.h"
+#include "shell/core/WindowRegistry.h"
+#include "ui/Stage.h"
 
 #include <QTest>
 #include <memory>

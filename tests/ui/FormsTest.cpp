@@ -1,12 +1,12 @@
 // The forms layer: control arrays, the classic timer, the stage's stacking and activation,
 // and design units mapped to pixels.
 
-#include "ControlArray.h"
-#include "Form.h"
-#include "Image.h"
-#include "Label.h"
-#include "Stage.h"
-#include "Timer.h"
+#include "ui/ControlArray.h"
+#include "ui/Form.h"
+#include "ui/Image.h"
+#include "ui/Label.h"
+#include "ui/Stage.h"
+#include "ui/Timer.h"
 
 #include <QTest>
 #include <gtest/gtest.h>

@@ -1,9 +1,9 @@
 #include "CourseFiles.h"
 
-#include "CourseCarrier.h"
 #include "DataFolder.h"
 #include "DemoContent.h"
 #include "Fatal.h"
+#include "shell/data/CourseCarrier.h"
 
 #include <QStringEncoder>
 

@@ -5,7 +5,7 @@
 #include "GifWriter.h"
 #include "Glyphs.h"
 #include "ItemPainter.h"
-#include "SplitPhoto.h"
+#include "shell/data/SplitPhoto.h"
 
 #include <QPainter>
 #include <QPainterPath>

@@ -1,9 +1,9 @@
 #include "DataCheck.h"
 
-#include "CourseStore.h"
-#include "DataNames.h"
-#include "SplitPhoto.h"
 #include "ToolServices.h"
+#include "shell/core/CourseStore.h"
+#include "shell/data/DataNames.h"
+#include "shell/data/SplitPhoto.h"
 
 #include <QFile>
 #include <QFileInfo>

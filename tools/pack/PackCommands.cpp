@@ -1,13 +1,13 @@
 #include "PackCommands.h"
 
-#include "CourseCarrier.h"
-#include "CourseIni.h"
-#include "CourseStore.h"
-#include "Form.h"
-#include "SplitPhoto.h"
-#include "Stage.h"
-#include "TextBox.h"
 #include "ToolServices.h"
+#include "shell/core/CourseStore.h"
+#include "shell/data/CourseCarrier.h"
+#include "shell/data/CourseIni.h"
+#include "shell/data/SplitPhoto.h"
+#include "ui/Form.h"
+#include "ui/Stage.h"
+#include "ui/TextBox.h"
 
 #include <QFile>
 #include <QStringDecoder>

@@ -2,7 +2,7 @@
 // Services for a command-line tool: warnings and message texts are collected (and echoed
 // on stderr when asked), everything audible or visible is silent.
 
-#include "Services.h"
+#include "shell/core/Services.h"
 
 class ToolServices : public Services {
 public:

@@ -1,9 +1,9 @@
-#include "ComparisonForm.h"
+#include "activities/math/ComparisonForm.h"
 
-#include "CourseStore.h"
-#include "Judgement.h"
-#include "Mdljifeng.h"
-#include "Mdlmain.h"
+#include "frame/Judgement.h"
+#include "frame/Mdljifeng.h"
+#include "shell/core/CourseStore.h"
+#include "shell/core/Mdlmain.h"
 
 namespace {
 

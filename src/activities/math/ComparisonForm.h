@@ -4,11 +4,11 @@
 // uncovered by a sliding cover; a right answer brings the next pair of the entry, a wrong
 // one the same question again. The windows differ in which word they ask for.
 
-#include "ActivityForm.h"
-#include "GoodBadPictures.h"
-#include "PictureBox.h"
-#include "SlidingCover.h"
-#include "Timer.h"
+#include "frame/ActivityForm.h"
+#include "frame/GoodBadPictures.h"
+#include "frame/SlidingCover.h"
+#include "ui/PictureBox.h"
+#include "ui/Timer.h"
 
 #include <optional>
 

@@ -1,8 +1,8 @@
-#include "ComparisonMenu.h"
+#include "activities/math/ComparisonMenu.h"
 
-#include "CourseStore.h"
-#include "Mdlmain.h"
-#include "WindowRegistry.h"
+#include "shell/core/CourseStore.h"
+#include "shell/core/Mdlmain.h"
+#include "shell/core/WindowRegistry.h"
 
 const QColor ComparisonMenu::Highlighted(0, 255, 255);
 const QColor ComparisonMenu::Plain(192, 255, 255);

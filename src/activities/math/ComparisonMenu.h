@@ -2,8 +2,8 @@
 // A menu of the comparison entries of the course (比较大小, 比较多少 ...), one below the
 // other; choosing one opens the comparison window of the menu.
 
-#include "ActivityForm.h"
-#include "PictureBox.h"
+#include "frame/ActivityForm.h"
+#include "ui/PictureBox.h"
 
 class ComparisonMenu : public ActivityForm {
     Q_OBJECT

@@ -1,9 +1,9 @@
-#include "CountingRow.h"
+#include "activities/math/CountingRow.h"
 
-#include "CourseStore.h"
-#include "DataPictures.h"
-#include "Mdljifeng.h"
-#include "Mdlmain.h"
+#include "frame/DataPictures.h"
+#include "frame/Mdljifeng.h"
+#include "shell/core/CourseStore.h"
+#include "shell/core/Mdlmain.h"
 
 namespace {
 

@@ -4,13 +4,13 @@
 // has clicked, and the two pauses after an answer. A counting window adds its target and
 // what a click on a cell means.
 
-#include "ActivityForm.h"
-#include "ControlArray.h"
-#include "FeedbackPauses.h"
-#include "Image.h"
-#include "Label.h"
-#include "Shape.h"
-#include "Timer.h"
+#include "frame/ActivityForm.h"
+#include "frame/FeedbackPauses.h"
+#include "ui/ControlArray.h"
+#include "ui/Image.h"
+#include "ui/Label.h"
+#include "ui/Shape.h"
+#include "ui/Timer.h"
 
 #include <optional>
 

@@ -1,6 +1,6 @@
-#include "FrmBijiao.h"
+#include "activities/math/FrmBijiao.h"
 
-#include "Mdlmain.h"
+#include "shell/core/Mdlmain.h"
 
 FrmBijiao::FrmBijiao(AppContext& app)
     : ComparisonForm(app, QStringLiteral("FrmBijiao"))

@@ -1,7 +1,7 @@
 #pragma once
 // Compare two pictures; each question asks for either word of the entry, drawn anew.
 
-#include "ComparisonForm.h"
+#include "activities/math/ComparisonForm.h"
 
 class FrmBijiao : public ComparisonForm {
     Q_OBJECT

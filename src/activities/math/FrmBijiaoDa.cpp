@@ -1,4 +1,4 @@
-#include "FrmBijiaoDa.h"
+#include "activities/math/FrmBijiaoDa.h"
 
 FrmBijiaoDa::FrmBijiaoDa(AppContext& app)
     : ComparisonForm(app, QStringLiteral("FrmBijiaoDa"))

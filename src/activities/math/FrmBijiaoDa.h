@@ -2,7 +2,7 @@
 // Compare two pictures; the question always asks for the entry's first word (the bigger,
 // the more ...).
 
-#include "ComparisonForm.h"
+#include "activities/math/ComparisonForm.h"
 
 class FrmBijiaoDa : public ComparisonForm {
     Q_OBJECT

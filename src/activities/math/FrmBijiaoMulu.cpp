@@ -1,4 +1,4 @@
-#include "FrmBijiaoMulu.h"
+#include "activities/math/FrmBijiaoMulu.h"
 
 FrmBijiaoMulu::FrmBijiaoMulu(AppContext& app)
     : ComparisonMenu(app, QStringLiteral("FrmBijiaoMulu"), QStringLiteral("FrmBijiao"))

@@ -1,7 +1,7 @@
 #pragma once
 // The comparison entries; the chosen one is asked in FrmBijiao, for any word of the entry.
 
-#include "ComparisonMenu.h"
+#include "activities/math/ComparisonMenu.h"
 
 class FrmBijiaoMulu : public ComparisonMenu {
     Q_OBJECT

@@ -1,4 +1,4 @@
-#include "FrmBijiaoMuluda.h"
+#include "activities/math/FrmBijiaoMuluda.h"
 
 FrmBijiaoMuluda::FrmBijiaoMuluda(AppContext& app)
     : ComparisonMenu(app, QStringLiteral("FrmBijiaoMuluda"), QStringLiteral("FrmBijiaoDa"))

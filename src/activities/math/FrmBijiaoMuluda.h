@@ -1,7 +1,7 @@
 #pragma once
 // The comparison entries; the chosen one is asked in FrmBijiaoDa, for the first word of the entry.
 
-#include "ComparisonMenu.h"
+#include "activities/math/ComparisonMenu.h"
 
 class FrmBijiaoMuluda : public ComparisonMenu {
     Q_OBJECT

@@ -1,4 +1,4 @@
-#include "FrmBijiaoMuluxiao.h"
+#include "activities/math/FrmBijiaoMuluxiao.h"
 
 FrmBijiaoMuluxiao::FrmBijiaoMuluxiao(AppContext& app)
     : ComparisonMenu(app, QStringLiteral("FrmBijiaoMuluxiao"), QStringLiteral("FrmBijiaoXiao"))

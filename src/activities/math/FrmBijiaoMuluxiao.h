@@ -2,7 +2,7 @@
 // The comparison entries; the chosen one is asked in FrmBijiaoXiao, for the second word of the
 // entry.
 
-#include "ComparisonMenu.h"
+#include "activities/math/ComparisonMenu.h"
 
 class FrmBijiaoMuluxiao : public ComparisonMenu {
     Q_OBJECT

@@ -1,4 +1,4 @@
-#include "FrmBijiaoXiao.h"
+#include "activities/math/FrmBijiaoXiao.h"
 
 FrmBijiaoXiao::FrmBijiaoXiao(AppContext& app)
     : ComparisonForm(app, QStringLiteral("FrmBijiaoXiao"))

@@ -2,7 +2,7 @@
 // Compare two pictures; the question always asks for the entry's second word (the smaller,
 // the fewer ...).
 
-#include "ComparisonForm.h"
+#include "activities/math/ComparisonForm.h"
 
 class FrmBijiaoXiao : public ComparisonForm {
     Q_OBJECT

@@ -1,7 +1,7 @@
-#include "FrmXunxuDuo.h"
+#include "activities/math/FrmXunxuDuo.h"
 
-#include "Judgement.h"
-#include "Mdlmain.h"
+#include "frame/Judgement.h"
+#include "shell/core/Mdlmain.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 // Ordinal numbers, several at once: four positions are shown and the child clicks the
 // pictures at those positions in the order shown.
 
-#include "CountingRow.h"
+#include "activities/math/CountingRow.h"
 
 #include <array>
 

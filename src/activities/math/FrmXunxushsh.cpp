@@ -1,7 +1,7 @@
-#include "FrmXunxushsh.h"
+#include "activities/math/FrmXunxushsh.h"
 
-#include "Judgement.h"
-#include "Mdlmain.h"
+#include "frame/Judgement.h"
+#include "shell/core/Mdlmain.h"
 
 FrmXunxushsh::FrmXunxushsh(AppContext& app)
     : CountingRow(

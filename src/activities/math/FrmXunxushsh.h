@@ -2,8 +2,8 @@
 // Count and confirm: a number is shown, the child clicks that many pictures and then the
 // button "确   定".
 
-#include "Button.h"
-#include "CountingRow.h"
+#include "activities/math/CountingRow.h"
+#include "ui/Button.h"
 
 class FrmXunxushsh : public CountingRow {
     Q_OBJECT

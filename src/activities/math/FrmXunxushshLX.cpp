@@ -1,6 +1,6 @@
-#include "FrmXunxushshLX.h"
+#include "activities/math/FrmXunxushshLX.h"
 
-#include "Mdlmain.h"
+#include "shell/core/Mdlmain.h"
 
 FrmXunxushshLX::FrmXunxushshLX(AppContext& app)
     : OrdinalRow(app, QStringLiteral("FrmXunxushshLX"), 488, 72, Strip::WithoutRewards,

@@ -2,7 +2,7 @@
 // Find the N-th picture, for practice: no rewards, and a wrong click shows where the N-th
 // picture is.
 
-#include "OrdinalRow.h"
+#include "activities/math/OrdinalRow.h"
 
 class FrmXunxushshLX : public OrdinalRow {
     Q_OBJECT

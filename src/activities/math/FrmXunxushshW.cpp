@@ -1,7 +1,7 @@
-#include "FrmXunxushshW.h"
+#include "activities/math/FrmXunxushshW.h"
 
-#include "Judgement.h"
-#include "Mdlmain.h"
+#include "frame/Judgement.h"
+#include "shell/core/Mdlmain.h"
 
 FrmXunxushshW::FrmXunxushshW(AppContext& app)
     : OrdinalRow(app, QStringLiteral("FrmXunxushshW"), 432, 88, Strip::WithRewards,

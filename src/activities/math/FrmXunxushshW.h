@@ -1,7 +1,7 @@
 #pragma once
 // Find the N-th picture, with rewards.
 
-#include "OrdinalRow.h"
+#include "activities/math/OrdinalRow.h"
 
 class FrmXunxushshW : public OrdinalRow {
     Q_OBJECT

@@ -1,4 +1,4 @@
-#include "FrmXunxushshXue.h"
+#include "activities/math/FrmXunxushshXue.h"
 
 FrmXunxushshXue::FrmXunxushshXue(AppContext& app)
     : CountingRow(app, {QStringLiteral("FrmXunxushshXue"), 272, true, Strip::WithRewards, {}})

@@ -2,7 +2,7 @@
 // Learning to count: each clicked picture turns into a disc with its position number; when
 // all ten are discs, a new row comes. Nothing is judged.
 
-#include "CountingRow.h"
+#include "activities/math/CountingRow.h"
 
 class FrmXunxushshXue : public CountingRow {
     Q_OBJECT

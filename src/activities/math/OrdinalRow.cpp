@@ -1,4 +1,4 @@
-#include "OrdinalRow.h"
+#include "activities/math/OrdinalRow.h"
 
 OrdinalRow::OrdinalRow(AppContext& app, const QString& name, double targetLeft, double targetTop,
                        Strip strip, OnWrong onWrong)

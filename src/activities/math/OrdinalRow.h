@@ -3,7 +3,7 @@
 // left; every click is judged. The windows differ in how they draw N, in the reward and in
 // whether a wrong click shows where the N-th picture is.
 
-#include "CountingRow.h"
+#include "activities/math/CountingRow.h"
 
 class OrdinalRow : public CountingRow {
     Q_OBJECT

@@ -3,7 +3,7 @@
 // read, lesson pictures, random orders, screen factors and the score. One object, made by
 // Main and passed to every window; each test builds its own.
 
-#include "Services.h"
+#include "shell/core/Services.h"
 
 #include <QPixmap>
 #include <QString>

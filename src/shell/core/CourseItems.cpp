@@ -1,6 +1,6 @@
-#include "CourseItems.h"
+#include "shell/core/CourseItems.h"
 
-#include "TextBox.h"
+#include "ui/TextBox.h"
 
 QStringList ItemsJustRead(const AppContext& app, const TextBox& Txtini)
 {

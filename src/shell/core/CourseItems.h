@@ -1,7 +1,7 @@
 #pragma once
 // The items of the course value read last, as a list that is right in every case.
 
-#include "AppContext.h"
+#include "shell/core/AppContext.h"
 
 #include <QStringList>
 

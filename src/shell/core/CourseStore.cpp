@@ -1,9 +1,9 @@
-#include "CourseStore.h"
+#include "shell/core/CourseStore.h"
 
-#include "CourseCarrier.h"
-#include "DataNames.h"
-#include "SplitPhoto.h"
-#include "TextBox.h"
+#include "shell/data/CourseCarrier.h"
+#include "shell/data/DataNames.h"
+#include "shell/data/SplitPhoto.h"
+#include "ui/TextBox.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -3,8 +3,8 @@
 // halves. Everything is decoded in memory; nothing is written into the data folder, so the
 // program runs from a read-only install and two copies never collide.
 
-#include "AppContext.h"
-#include "CourseIni.h"
+#include "shell/core/AppContext.h"
+#include "shell/data/CourseIni.h"
 
 #include <QByteArray>
 #include <QPixmap>

@@ -1,6 +1,6 @@
-#include "Launcher.h"
+#include "shell/core/Launcher.h"
 
-#include "WindowRegistry.h"
+#include "shell/core/WindowRegistry.h"
 
 #include <QStringView>
 #include <array>

@@ -3,7 +3,7 @@
 // The titles are fixed by the course data; the windows behind them register themselves
 // in the WindowRegistry, so a title whose window does not exist yet opens nothing.
 
-#include "AppContext.h"
+#include "shell/core/AppContext.h"
 
 #include <QString>
 #include <initializer_list>

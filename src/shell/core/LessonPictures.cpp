@@ -1,7 +1,7 @@
-#include "LessonPictures.h"
+#include "shell/core/LessonPictures.h"
 
-#include "CourseItems.h"
-#include "CourseStore.h"
+#include "shell/core/CourseItems.h"
+#include "shell/core/CourseStore.h"
 
 int LoadLessonPictures(AppContext& app, TextBox& Txtini)
 {

@@ -1,7 +1,7 @@
 #pragma once
 // The photos of the current lesson, prepared for an activity before it opens.
 
-#include "AppContext.h"
+#include "shell/core/AppContext.h"
 
 class TextBox;
 

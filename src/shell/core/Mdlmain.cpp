@@ -1,9 +1,9 @@
-#include "Mdlmain.h"
+#include "shell/core/Mdlmain.h"
 
-#include "Control.h"
-#include "DataNames.h"
-#include "Form.h"
-#include "Stage.h"
+#include "shell/data/DataNames.h"
+#include "ui/Control.h"
+#include "ui/Form.h"
+#include "ui/Stage.h"
 
 #include <cmath>
 #include <numeric>

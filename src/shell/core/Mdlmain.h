@@ -2,7 +2,7 @@
 // The shell's shared services for every window: rescaling to the screen, random orders,
 // sounds and speech.
 
-#include "AppContext.h"
+#include "shell/core/AppContext.h"
 
 class Form;
 

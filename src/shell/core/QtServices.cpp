@@ -1,7 +1,7 @@
-#include "QtServices.h"
+#include "shell/core/QtServices.h"
 
-#include "SoundPlayer.h"
-#include "SpeechEngine.h"
+#include "shell/core/SoundPlayer.h"
+#include "shell/core/SpeechEngine.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>

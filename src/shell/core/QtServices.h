@@ -2,7 +2,7 @@
 // The services of the running program, on Qt: QSoundEffect, espeak-ng, QMessageBox,
 // QDesktopServices, QProcess and the system clock.
 
-#include "Services.h"
+#include "shell/core/Services.h"
 
 #include <QElapsedTimer>
 #include <memory>

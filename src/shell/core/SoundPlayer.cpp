@@ -1,4 +1,4 @@
-#include "SoundPlayer.h"
+#include "shell/core/SoundPlayer.h"
 
 #include <QApplication>
 #include <QAudioDevice>

@@ -1,4 +1,4 @@
-#include "SpeechEngine.h"
+#include "shell/core/SpeechEngine.h"
 
 #include <QAudioFormat>
 #include <QAudioSink>

@@ -1,7 +1,7 @@
-#include "WindowRegistry.h"
+#include "shell/core/WindowRegistry.h"
 
-#include "Form.h"
-#include "Stage.h"
+#include "ui/Form.h"
+#include "ui/Stage.h"
 
 WindowRegistry::WindowRegistry(AppContext& app)
     : app_(app)

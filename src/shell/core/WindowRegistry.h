@@ -3,7 +3,7 @@
 // its window name; a window is created on first use, shown again while it is open, and
 // forgotten when it unloads, so the next opening loads it afresh.
 
-#include "AppContext.h"
+#include "shell/core/AppContext.h"
 
 #include <QHash>
 #include <QPointer>

@@ -1,4 +1,4 @@
-#include "CourseCarrier.h"
+#include "shell/data/CourseCarrier.h"
 
 #include <QtEndian>
 

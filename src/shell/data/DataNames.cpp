@@ -1,4 +1,4 @@
-#include "DataNames.h"
+#include "shell/data/DataNames.h"
 
 bool isSafeDataName(const QString& name)
 {

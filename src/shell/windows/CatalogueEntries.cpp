@@ -1,7 +1,7 @@
-#include "CatalogueEntries.h"
+#include "shell/windows/CatalogueEntries.h"
 
-#include "CourseItems.h"
-#include "CourseStore.h"
+#include "shell/core/CourseItems.h"
+#include "shell/core/CourseStore.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 // Where the catalogue of each area comes from: the lesson list of the course 课程 for the
 // areas whose entries are lessons, the 目录 section of the area's own course otherwise.
 
-#include "AppContext.h"
+#include "shell/core/AppContext.h"
 
 #include <QStringList>
 

@@ -1,11 +1,11 @@
-#include "CommandLineLaunch.h"
+#include "shell/windows/CommandLineLaunch.h"
 
-#include "CatalogueEntries.h"
-#include "FrmChoosekecheng.h"
-#include "FrmMulu.h"
-#include "Launcher.h"
-#include "LessonPictures.h"
-#include "WindowRegistry.h"
+#include "shell/core/Launcher.h"
+#include "shell/core/LessonPictures.h"
+#include "shell/core/WindowRegistry.h"
+#include "shell/windows/CatalogueEntries.h"
+#include "shell/windows/FrmChoosekecheng.h"
+#include "shell/windows/FrmMulu.h"
 
 bool LaunchFromCommandLine(AppContext& app, const LaunchRequest& request)
 {

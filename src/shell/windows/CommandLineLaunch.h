@@ -2,7 +2,7 @@
 // --launch: opens a window straight from the command line, over the main menu, the way a
 // child would reach it through the catalogue and the activity chooser.
 
-#include "AppContext.h"
+#include "shell/core/AppContext.h"
 
 struct LaunchRequest {
     QString target; // a window name (FrmXunxushsh) or a catalogue or step title (数数)

@@ -1,7 +1,7 @@
-#include "DialogForm.h"
+#include "shell/windows/DialogForm.h"
 
-#include "Mdlmain.h"
-#include "Stage.h"
+#include "shell/core/Mdlmain.h"
+#include "ui/Stage.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -2,8 +2,8 @@
 // A small window on the stage, centred, with a title bar that shows its caption: the help
 // and About windows.
 
-#include "AppContext.h"
-#include "Form.h"
+#include "shell/core/AppContext.h"
+#include "ui/Form.h"
 
 class DialogForm : public Form {
     Q_OBJECT

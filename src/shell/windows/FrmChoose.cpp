@@ -1,10 +1,10 @@
-#include "FrmChoose.h"
+#include "shell/windows/FrmChoose.h"
 
-#include "Artwork.h"
-#include "CourseStore.h"
-#include "Mdlmain.h"
-#include "Stage.h"
-#include "WindowRegistry.h"
+#include "shell/core/CourseStore.h"
+#include "shell/core/Mdlmain.h"
+#include "shell/core/WindowRegistry.h"
+#include "ui/Artwork.h"
+#include "ui/Stage.h"
 
 FrmChoose::FrmChoose(AppContext& app)
     : Form(*app.stage, QStringLiteral("FrmChoose"), ScaleUnit::Twips)

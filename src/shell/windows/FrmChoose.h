@@ -2,13 +2,13 @@
 // The main menu: six course areas as large pictures, an animation, the F1 hint, and the
 // back picture that ends the program.
 
-#include "AnimatedImage.h"
-#include "AppContext.h"
-#include "ControlArray.h"
-#include "Form.h"
-#include "Frame.h"
-#include "Image.h"
-#include "Label.h"
+#include "shell/core/AppContext.h"
+#include "ui/AnimatedImage.h"
+#include "ui/ControlArray.h"
+#include "ui/Form.h"
+#include "ui/Frame.h"
+#include "ui/Image.h"
+#include "ui/Label.h"
 
 class FrmChoose : public Form {
     Q_OBJECT

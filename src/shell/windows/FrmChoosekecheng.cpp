@@ -1,13 +1,13 @@
-#include "FrmChoosekecheng.h"
+#include "shell/windows/FrmChoosekecheng.h"
 
-#include "Artwork.h"
-#include "CourseStore.h"
-#include "DataNames.h"
-#include "FrmMulu.h"
-#include "Launcher.h"
-#include "LessonPictures.h"
-#include "Mdlmain.h"
-#include "WindowRegistry.h"
+#include "shell/core/CourseStore.h"
+#include "shell/core/Launcher.h"
+#include "shell/core/LessonPictures.h"
+#include "shell/core/Mdlmain.h"
+#include "shell/core/WindowRegistry.h"
+#include "shell/data/DataNames.h"
+#include "shell/windows/FrmMulu.h"
+#include "ui/Artwork.h"
 
 #include <cmath>
 

@@ -2,13 +2,13 @@
 // The activity chooser of a lesson: the area's learning steps as numbered thumbnails, six
 // to a row; a step prepares the lesson's photos and opens its activity.
 
-#include "AppContext.h"
-#include "ControlArray.h"
-#include "Form.h"
-#include "Frame.h"
-#include "Image.h"
-#include "Label.h"
-#include "TextBox.h"
+#include "shell/core/AppContext.h"
+#include "ui/ControlArray.h"
+#include "ui/Form.h"
+#include "ui/Frame.h"
+#include "ui/Image.h"
+#include "ui/Label.h"
+#include "ui/TextBox.h"
 
 #include <array>
 

@@ -1,8 +1,8 @@
-#include "FrmHelp.h"
+#include "shell/windows/FrmHelp.h"
 
-#include "Artwork.h"
-#include "Product.h"
-#include "WindowRegistry.h"
+#include "shell/core/WindowRegistry.h"
+#include "shell/windows/Product.h"
+#include "ui/Artwork.h"
 
 namespace {
 

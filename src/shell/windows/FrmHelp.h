@@ -2,11 +2,11 @@
 // The help window of the main menu (F1): the handbook, the project's page, how to update,
 // and the About window.
 
-#include "ControlArray.h"
-#include "DialogForm.h"
-#include "Image.h"
-#include "Label.h"
-#include "Line.h"
+#include "shell/windows/DialogForm.h"
+#include "ui/ControlArray.h"
+#include "ui/Image.h"
+#include "ui/Label.h"
+#include "ui/Line.h"
 
 class FrmHelp : public DialogForm {
     Q_OBJECT

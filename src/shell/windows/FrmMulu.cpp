@@ -1,10 +1,10 @@
-#include "FrmMulu.h"
+#include "shell/windows/FrmMulu.h"
 
-#include "Artwork.h"
-#include "CatalogueEntries.h"
-#include "Launcher.h"
-#include "Mdlmain.h"
-#include "WindowRegistry.h"
+#include "shell/core/Launcher.h"
+#include "shell/core/Mdlmain.h"
+#include "shell/core/WindowRegistry.h"
+#include "shell/windows/CatalogueEntries.h"
+#include "ui/Artwork.h"
 
 namespace {
 

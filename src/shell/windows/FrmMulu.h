@@ -2,16 +2,16 @@
 // The course catalogue of the area chosen on the main menu: ten entries to a page in two
 // columns of raised buttons; an entry opens a lesson's activity chooser or an activity.
 
-#include "AppContext.h"
-#include "Button.h"
-#include "ControlArray.h"
-#include "Form.h"
-#include "Frame.h"
-#include "Image.h"
-#include "Label.h"
-#include "Line.h"
-#include "TextBox.h"
-#include "Timer.h"
+#include "shell/core/AppContext.h"
+#include "ui/Button.h"
+#include "ui/ControlArray.h"
+#include "ui/Form.h"
+#include "ui/Frame.h"
+#include "ui/Image.h"
+#include "ui/Label.h"
+#include "ui/Line.h"
+#include "ui/TextBox.h"
+#include "ui/Timer.h"
 
 class FrmMulu : public Form {
     Q_OBJECT

@@ -1,4 +1,4 @@
-#include "Product.h"
+#include "shell/windows/Product.h"
 
 #include <QCoreApplication>
 #include <QVersionNumber>

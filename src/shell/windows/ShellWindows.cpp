@@ -1,11 +1,11 @@
-#include "ShellWindows.h"
+#include "shell/windows/ShellWindows.h"
 
-#include "FrmChoose.h"
-#include "FrmChoosekecheng.h"
-#include "FrmHelp.h"
-#include "FrmMulu.h"
-#include "WindowRegistry.h"
-#include "frmAbout.h"
+#include "shell/core/WindowRegistry.h"
+#include "shell/windows/FrmChoose.h"
+#include "shell/windows/FrmChoosekecheng.h"
+#include "shell/windows/FrmHelp.h"
+#include "shell/windows/FrmMulu.h"
+#include "shell/windows/frmAbout.h"
 
 void registerShellWindows(WindowRegistry& windows)
 {

@@ -1,7 +1,7 @@
-#include "frmAbout.h"
+#include "shell/windows/frmAbout.h"
 
-#include "Artwork.h"
-#include "Product.h"
+#include "shell/windows/Product.h"
+#include "ui/Artwork.h"
 
 frmAbout::frmAbout(AppContext& app)
     : DialogForm(app, QStringLiteral("frmAbout"), 6600, 4200)

@@ -1,10 +1,10 @@
 #pragma once
 // The About window: the program's name, version and where to learn more.
 
-#include "Button.h"
-#include "DialogForm.h"
-#include "Image.h"
-#include "Label.h"
+#include "shell/windows/DialogForm.h"
+#include "ui/Button.h"
+#include "ui/Image.h"
+#include "ui/Label.h"
 
 class frmAbout : public DialogForm {
     Q_OBJECT
