@@ -37,9 +37,7 @@ struct MainMenu {
     {
         registerShellWindows(fx.windows);
         for (const char* name : {"FrmMulu", "FrmHelp"})
-            fx.windows.add(QString::fromLatin1(name), [name](AppContext& app) {
-                return new StubWindow(app, QString::fromLatin1(name));
-            });
+            fx.windows.add(windowOf<StubWindow>(QString::fromLatin1(name)));
         menu = fx.windows.open<FrmChoose>(QStringLiteral("FrmChoose"));
     }
 

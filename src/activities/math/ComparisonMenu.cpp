@@ -7,10 +7,9 @@
 const QColor ComparisonMenu::Highlighted(0, 255, 255);
 const QColor ComparisonMenu::Plain(192, 255, 255);
 
-ComparisonMenu::ComparisonMenu(AppContext& app, const QString& name,
-                               const QString& comparisonWindow)
-    : ActivityForm(app, name, ScaleUnit::Pixels, Strip::WithoutRewards)
-    , comparisonWindow_(comparisonWindow)
+ComparisonMenu::ComparisonMenu(AppContext& app, const ComparisonRow& row)
+    : ActivityForm(app, QString::fromUtf8(row.menu), ScaleUnit::Pixels, Strip::WithoutRewards)
+    , row_(row)
 {
     // The light captions stand on a deep blue ground.
     Picture1 = make<PictureBox>(QStringLiteral("Picture1"));
@@ -53,7 +52,7 @@ void ComparisonMenu::Form_Load()
 void ComparisonMenu::Label1_Click(int k)
 {
     app().ComparisonEntry = Label1[k].Caption();
-    if (app().windows) app().windows->open(comparisonWindow_);
+    if (app().windows) app().windows->open(QString::fromUtf8(row_.name));
 }
 
 // Lights up the entry under the pointer.
