@@ -299,4 +299,15 @@ TEST(MathWindows, ComparisonWindowsOpenByTheirOwnNames)
         EXPECT_NE(m.fx.windows.open(QString::fromLatin1(name)), nullptr) << name;
 }
 
+TEST(ComparisonMenu, AOneEntryValueShowsThatEntryNotOneReadBefore)
+{
+    MathFixture m;
+    m.data.addCourse(QStringLiteral("数学课程"), QStringLiteral("[项目]\n项目=比较长短\n"));
+    m.fx.app.ItemList[1] = QStringLiteral("比较大小"); // what an earlier read left behind
+    auto* menu = m.open<ComparisonMenu>("FrmBijiaoMulu");
+    ASSERT_NE(menu, nullptr);
+    EXPECT_EQ(menu->Label1[0].Caption(), QStringLiteral("比较长短"));
+    EXPECT_FALSE(menu->Label1.exists(1));
+}
+
 } // namespace

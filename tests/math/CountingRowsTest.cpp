@@ -345,4 +345,15 @@ TEST(CountingRow, AMissingOrUnsafePictureNameLeavesBlankCells)
     EXPECT_TRUE(m.fx.services.warnings[1].startsWith(QStringLiteral("Refused")));
 }
 
+TEST(CountingRow, AOneItemValueShowsThatItemNotOneReadBefore)
+{
+    MathFixture m;
+    m.data.addCourse(QStringLiteral("数学课程"), QStringLiteral("[图片]\n图片=梨\n"));
+    m.fx.app.ItemList[1] = QStringLiteral("苹果"); // what an earlier read left behind
+    auto* w = m.open<FrmXunxushsh>("FrmXunxushsh");
+    ASSERT_NE(w, nullptr);
+    EXPECT_TRUE(shows(w->Image1[0].Picture(), Green));
+    EXPECT_TRUE(m.fx.services.warnings.isEmpty());
+}
+
 } // namespace

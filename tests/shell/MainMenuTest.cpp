@@ -149,7 +149,7 @@ TEST(MainMenu, AnimationMovesOnceMoreByTheHorizontalFactor)
 {
     MainMenu m(QSize(1280, 1024));
     EXPECT_NEAR(m.menu->Gif89a1->Left(), 1440 * 1.25 * 1.25, 1e-3);
-    EXPECT_NEAR(m.menu->Gif89a1->Top(), 3240 * (1024 / 768.0f) * 1.25, 1e-2);
+    EXPECT_NEAR(m.menu->Gif89a1->Top(), 3240 * 1.25 * 1.25, 1e-2);
     EXPECT_NEAR(m.menu->Frame1->Left(), m.menu->Gif89a1->Left() + m.menu->Gif89a1->Width() + 13,
                 1e-3);
 

@@ -1,5 +1,6 @@
 #include "activities/math/ComparisonMenu.h"
 
+#include "shell/core/CourseItems.h"
 #include "shell/core/CourseStore.h"
 #include "shell/core/Mdlmain.h"
 #include "shell/core/WindowRegistry.h"
@@ -37,7 +38,8 @@ void ComparisonMenu::Form_Load()
     ImgHelp->hide();
     LoadCourseItems(app(), *Txtini, QStringLiteral("项目"), QStringLiteral("项目"),
                     QStringLiteral("数学课程"));
-    const int count = app().ItemCount;
+    const QStringList entries = ItemsJustRead(app(), *Txtini);
+    const int count = int(entries.size());
     for (int i = 1; i < count; ++i) {
         Label& entry = Label1.Load(i);
         entry.ZOrder();
@@ -45,7 +47,7 @@ void ComparisonMenu::Form_Load()
         entry.show();
     }
     for (int i = 0; i < count; ++i)
-        Label1[i].setCaption(app().ItemList[i + 1]);
+        Label1[i].setCaption(entries[i]);
 }
 
 // Opens the comparison of the chosen entry over the menu.

@@ -2,6 +2,7 @@
 
 #include "frame/DataPictures.h"
 #include "frame/Mdljifeng.h"
+#include "shell/core/CourseItems.h"
 #include "shell/core/CourseStore.h"
 #include "shell/core/Mdlmain.h"
 
@@ -37,7 +38,7 @@ CountingRow::CountingRow(AppContext& app, const QString& name, const Design& des
     if (design.numbered) {
         Label* number =
             makeNumberLabel(QStringLiteral("Label1"), CellLeft, design.rowTop, CellSide, CellSide);
-        number->setAlignment(Qt::AlignCenter);
+        number->setFitInsideEllipse(true); // "10" stays on its disc
         number->hide();
         Label1.setDesigned(number);
     }
@@ -87,6 +88,7 @@ void CountingRow::Form_Load()
         ImgHelp->hide();
     LoadCourseItems(app(), *Txtini, QStringLiteral("图片"), QStringLiteral("图片"),
                     QStringLiteral("数学课程"));
+    items_ = ItemsJustRead(app(), *Txtini);
     Image1[0].setPicture(drawRowPicture());
     drawTarget();
     ClickCount = 0;
@@ -116,8 +118,9 @@ void CountingRow::Form_Load()
 QPixmap CountingRow::drawRowPicture()
 {
     MakeRandomOrder(app(), app().ItemCount);
+    const int drawn = app().RandomOrder[1] - 1;
     return LoadDataPicture(app(), QStringLiteral("pic/sxpic"),
-                           app().ItemList[app().RandomOrder[1]]);
+                           drawn >= 0 && drawn < items_.size() ? items_[drawn] : QString());
 }
 
 void CountingRow::markCell(int k)

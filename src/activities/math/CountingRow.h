@@ -63,4 +63,6 @@ private:
     void hideRow();
     // A new row with a new picture and a new target.
     void newRow();
+
+    QStringList items_; // the counting pictures of the course
 };

@@ -29,7 +29,7 @@ FrmXunxuDuo::FrmXunxuDuo(AppContext& app, const QString& name)
         Shape2.setDesigned(i, disc);
         Label* number = makeNumberLabel(QStringLiteral("Label2"), TargetLefts[i], TargetTop,
                                         TargetSide, TargetSide);
-        number->setAlignment(Qt::AlignCenter);
+        number->setFitInsideEllipse(true); // "10" stays on its disc
         Label2.setDesigned(i, number);
     }
 }
