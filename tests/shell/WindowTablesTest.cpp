@@ -2,10 +2,13 @@
 // except the windows still to be built; and every window is made under its own name.
 
 #include "StageFixture.h"
+#include "frame/ActivityForm.h"
+#include "frame/Instructions.h"
 #include "shell/core/Launcher.h"
 #include "ui/Form.h"
 #include "windows/AllWindows.h"
 
+#include <QFileInfo>
 #include <QSet>
 #include <gtest/gtest.h>
 
@@ -98,6 +101,20 @@ TEST(WindowTables, EveryRegisteredWindowIsMadeUnderItsOwnName)
             EXPECT_TRUE(fx.windows.has(d->openedFrom))
                 << qPrintable(name) << " opens from " << qPrintable(d->openedFrom);
     }
+}
+
+TEST(WindowTables, EveryActivityWindowHasASpokenInstructionInTheDemoCourse)
+{
+    const QString demo = qEnvironmentVariable("MINDLARK_DEMO_DATA");
+    if (demo.isEmpty() || !QFileInfo::exists(demo + QStringLiteral("/kc/课程.mdb")))
+        GTEST_SKIP() << "no demo data folder";
+    StageFixture fx(demo);
+    registerAllWindows(fx.windows);
+    for (const QString& name : fx.windows.names()) {
+        if (!dynamic_cast<ActivityForm*>(fx.windows.get(name))) continue; // a shell window
+        EXPECT_FALSE(ReadInstruction(fx.app, name).isEmpty()) << qPrintable(name);
+    }
+    EXPECT_TRUE(fx.services.warnings.isEmpty()) << qPrintable(fx.services.warnings.join('\n'));
 }
 
 } // namespace

@@ -47,6 +47,8 @@ ComparisonForm::ComparisonForm(AppContext& app, const ComparisonRow& row)
 
     Label3 = makeQuestionLabel(*this, QStringLiteral("Label3"), Qt::black);
     Label4 = makeQuestionLabel(*this, QStringLiteral("Label4"), QColor(230, 0, 0));
+    repeatsInstruction(*Label3);
+    repeatsInstruction(*Label4);
     // The judgement lies over the pictures and the cover over the judgement.
     Picture2->raise();
     Picture3->raise();

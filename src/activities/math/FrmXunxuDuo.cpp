@@ -31,6 +31,7 @@ FrmXunxuDuo::FrmXunxuDuo(AppContext& app, const QString& name)
                                         TargetSide, TargetSide);
         number->setFitInsideEllipse(true); // "10" stays on its disc
         Label2.setDesigned(i, number);
+        repeatsInstruction(*number);
     }
 }
 

@@ -14,6 +14,7 @@ FrmXunxushsh::FrmXunxushsh(AppContext& app, const QString& name)
 {
     Label2 = makeNumberLabel(QStringLiteral("Label2"), 472, 96, 49, 97);
     Label2->setAutoSize(true); // "10" is wider than the one digit the design leaves room for
+    repeatsInstruction(*Label2);
 
     Command1 = make<Button>(QStringLiteral("Command1"), QStringLiteral("确   定"));
     Command1->Move(440, 568, 105, 65);

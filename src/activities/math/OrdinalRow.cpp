@@ -30,6 +30,7 @@ OrdinalRow::OrdinalRow(AppContext& app, const Row& row)
 {
     Label2 = makeNumberLabel(QStringLiteral("Label2"), row.targetLeft, row.targetTop, 49, 97);
     Label2->setAutoSize(true); // "10" is wider than the one digit the design leaves room for
+    repeatsInstruction(*Label2);
 }
 
 void OrdinalRow::Form_Load()
