@@ -23,4 +23,8 @@ void registerMathWindows(WindowRegistry& windows)
                      }});
         windows.add(windowOfRow<ComparisonForm>(row, QString::fromUtf8(row.menu)));
     }
+
+    // Addition, subtraction and fill-in; number decomposition; quantities and number cards.
+
+    // The hundred board and sorting.
 }
