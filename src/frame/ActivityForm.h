@@ -10,6 +10,8 @@
 #include "ui/Label.h"
 #include "ui/TextBox.h"
 
+class RoundCycle;
+
 class ActivityForm : public Form {
     Q_OBJECT
 public:
@@ -28,6 +30,11 @@ public:
     Image* ImgHelp;
     Image* ImgBack;
 
+    // The round cycle that judges this window's answers, if it judges any (for tools that
+    // play rounds without a child, such as the soak test).
+    RoundCycle* roundCycle() const { return roundCycle_; }
+    void setRoundCycle(RoundCycle* cycle) { roundCycle_ = cycle; }
+
     // Speaks the window's instruction, if it has one.
     void speakInstruction();
 
@@ -39,4 +46,5 @@ protected:
 
 private:
     AppContext& app_;
+    RoundCycle* roundCycle_ = nullptr;
 };

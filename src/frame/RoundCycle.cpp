@@ -28,6 +28,7 @@ RoundCycle::RoundCycle(ActivityForm& form, Rules rules, Feedback::Kind feedback,
     , feedback_(std::move(feedback))
     , hooks_(std::move(hooks))
 {
+    form_.setRoundCycle(this);
     std::visit(Overloaded{
                    [](Feedback::None&) {},
                    [this](Feedback::Pause& f) {
