@@ -9,9 +9,14 @@
 #include <numeric>
 #include <vector>
 
+QSize ScreenSize(const AppContext& app)
+{
+    return app.stage ? app.stage->size() : QSize(DesignWidth, DesignHeight);
+}
+
 void ScaleForm(AppContext& app, Form& form)
 {
-    const QSize screen = app.stage ? app.stage->size() : QSize(DesignWidth, DesignHeight);
+    const QSize screen = ScreenSize(app);
     app.ScaleX = float(screen.width()) / float(DesignWidth);
     app.ScaleY = float(screen.height()) / float(DesignHeight);
     // A screen exactly as wide or exactly as high as the design keeps the design in both

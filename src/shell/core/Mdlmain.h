@@ -4,7 +4,12 @@
 
 #include "shell/core/AppContext.h"
 
+#include <QSize>
+
 class Form;
+
+// The screen of the program: the stage's size (the design size while there is no stage).
+QSize ScreenSize(const AppContext& app);
 
 // Rescales a window designed for 1024 x 768 to the stage, unless one factor is exactly 1.
 void ScaleForm(AppContext& app, Form& form);
