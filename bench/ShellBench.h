@@ -17,22 +17,23 @@
 #include <QTest>
 
 // A photo with texture, so that decoding costs what a real photo costs.
-inline QImage benchPhoto(int seed)
+inline QImage benchPhoto(int seed, QSize size = QSize(640, 480))
 {
-    QImage image(640, 480, QImage::Format_RGB32);
+    QImage image(size, QImage::Format_RGB32);
     QRandomGenerator random(seed);
     QPainter p(&image);
     p.fillRect(image.rect(), QColor::fromHsv(seed * 37 % 360, 120, 230));
+    const int spot = std::max(8, size.width() / 10);
     for (int i = 0; i < 300; ++i) {
         p.setBrush(QColor::fromHsv(random.bounded(360), 200, random.bounded(120, 255)));
-        p.drawEllipse(QPoint(random.bounded(640), random.bounded(480)), random.bounded(4, 60),
-                      random.bounded(4, 60));
+        p.drawEllipse(QPoint(random.bounded(size.width()), random.bounded(size.height())),
+                      random.bounded(4, spot), random.bounded(4, spot));
     }
     return image;
 }
 
 // A 课程 course of ten lessons of `photos` items each, the steps of 语言 and their thumbnails.
-inline void fillBenchData(DataFixture& data, int photos)
+inline void fillBenchData(DataFixture& data, int photos, QSize photoSize = QSize(640, 480))
 {
     QString lessons, pictures;
     for (int lesson = 1; lesson <= 10; ++lesson) {
@@ -44,7 +45,7 @@ inline void fillBenchData(DataFixture& data, int photos)
         pictures += name + QLatin1Char('=') + items.join(QLatin1Char(' ')) + QLatin1Char('\n');
         if (lesson == 1)
             for (int k = 0; k < photos; ++k)
-                data.addPhoto(items[k], benchPhoto(k));
+                data.addPhoto(items[k], benchPhoto(k, photoSize));
     }
     data.addCourse(QStringLiteral("课程"), QStringLiteral("[课程目录]\n课程目录=") + lessons +
                                                QStringLiteral("\n[课程图片]\n") + pictures);
@@ -62,9 +63,9 @@ struct ShellBench {
     Stage stage;
     WindowRegistry windows{app};
 
-    explicit ShellBench(int photos)
+    explicit ShellBench(int photos, QSize photoSize = QSize(640, 480))
     {
-        fillBenchData(data, photos);
+        fillBenchData(data, photos, photoSize);
         app.stage = &stage;
         app.windows = &windows;
         windows.attach(stage);

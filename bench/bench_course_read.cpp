@@ -1,5 +1,7 @@
 // One course value read, as every activity window does at load: the lesson photos list of
-// a realistic 课程 course (ten lessons of ten items) read through LoadCourseItems.
+// a realistic 课程 course (ten lessons of ten items). Through LoadCourseItems and without a
+// widget, from the decoded-course cache; and with the carrier decoded for every read, as
+// before there was a cache.
 
 #include "QuietServices.h"
 #include "shell/core/CourseStore.h"
@@ -44,32 +46,69 @@ void write(const QString& path, const QByteArray& bytes)
         qFatal("cannot write %s", qPrintable(path));
 }
 
-void BM_LoadCourseItems(benchmark::State& state)
-{
+struct CourseBench {
     QTemporaryDir dir;
-    write(dir.filePath("kc/课程.mdb"), {});
-    write(dir.filePath("pic/fmpic/课程.bmp"), CourseCarrier::make(encodeGbk(courseText())));
-
     QuietServices services;
-    AppContext app(services, dir.path());
-    Stage stage;
-    Form form(stage, QStringLiteral("FrmBench"), ScaleUnit::Pixels);
-    TextBox& Txtini = *form.make<TextBox>(QStringLiteral("Txtini"));
+    AppContext app{services, dir.path()};
     const QString section = QStringLiteral("课程图片");
     const QString key = QStringLiteral("第7课");
     const QString course = QStringLiteral("课程");
 
-    for (auto _ : state) {
-        LoadCourseItems(app, Txtini, section, key, course);
-        benchmark::DoNotOptimize(app.ItemCount);
+    CourseBench()
+    {
+        write(dir.filePath("kc/课程.mdb"), {});
+        write(dir.filePath("pic/fmpic/课程.bmp"), CourseCarrier::make(encodeGbk(courseText())));
     }
-    if (!services.problems.isEmpty())
-        state.SkipWithError(
-            qPrintable(QStringLiteral("data problem: ") + services.problems.first()));
-    else if (app.ItemCount != 10)
-        state.SkipWithError("the lesson did not read ten items");
+
+    void report(benchmark::State& state, int itemCount) const
+    {
+        if (!services.problems.isEmpty())
+            state.SkipWithError(
+                qPrintable(QStringLiteral("data problem: ") + services.problems.first()));
+        else if (itemCount != 10)
+            state.SkipWithError("the lesson did not read ten items");
+    }
+};
+
+void BM_LoadCourseItems(benchmark::State& state)
+{
+    CourseBench bench;
+    Stage stage;
+    Form form(stage, QStringLiteral("FrmBench"), ScaleUnit::Pixels);
+    TextBox& Txtini = *form.make<TextBox>(QStringLiteral("Txtini"));
+    for (auto _ : state) {
+        LoadCourseItems(bench.app, Txtini, bench.section, bench.key, bench.course);
+        benchmark::DoNotOptimize(bench.app.ItemCount);
+    }
+    bench.report(state, bench.app.ItemCount);
 }
 BENCHMARK(BM_LoadCourseItems)->Unit(benchmark::kMicrosecond);
+
+void BM_ReadCourseItemsCached(benchmark::State& state)
+{
+    CourseBench bench;
+    CourseValue value;
+    for (auto _ : state) {
+        value = ReadCourseItems(bench.app, bench.section, bench.key, bench.course);
+        benchmark::DoNotOptimize(value);
+    }
+    bench.report(state, int(value.items.size()));
+}
+BENCHMARK(BM_ReadCourseItemsCached)->Unit(benchmark::kMicrosecond);
+
+// Every read finds an empty cache: the carrier is read and decoded each time.
+void BM_ReadCourseItemsDecodedEachTime(benchmark::State& state)
+{
+    CourseBench bench;
+    CourseValue value;
+    for (auto _ : state) {
+        bench.app.courses = CourseCache();
+        value = ReadCourseItems(bench.app, bench.section, bench.key, bench.course);
+        benchmark::DoNotOptimize(value);
+    }
+    bench.report(state, int(value.items.size()));
+}
+BENCHMARK(BM_ReadCourseItemsDecodedEachTime)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

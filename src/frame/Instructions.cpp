@@ -14,6 +14,6 @@ QString ReadInstruction(AppContext& app, const QString& windowName)
 {
     // A data folder without instructions is a complete data folder: no warning.
     if (!QFileInfo::exists(app.dataPath(QStringLiteral("pic/fmpic/%1.bmp").arg(Course)))) return {};
-    const std::optional<CourseIni> ini = ExtractCourseIni(app, Course);
+    const DecodedCourse ini = ExtractCourseIni(app, Course);
     return ini ? ini->value(Course, windowName) : QString();
 }

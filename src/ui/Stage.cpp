@@ -25,23 +25,36 @@ void Stage::setStretch(bool stretch)
     placeArea();
 }
 
-void Stage::placeArea()
+// One factor for both directions unless stretched: the smaller, so the whole design fits.
+float Stage::scaleX() const
 {
     const double sx = double(width()) / DesignWidth;
+    return float(stretch_ ? sx : std::min(sx, double(height()) / DesignHeight));
+}
+
+float Stage::scaleY() const
+{
     const double sy = double(height()) / DesignHeight;
-    if (stretch_) {
-        scaleX_ = float(sx);
-        scaleY_ = float(sy);
-        area_->setGeometry(rect());
-    } else {
-        // One factor for both directions: the smaller, so the whole design fits.
-        const double s = std::min(sx, sy);
-        scaleX_ = scaleY_ = float(s);
-        const QSize size(int(std::lround(DesignWidth * s)), int(std::lround(DesignHeight * s)));
-        area_->setGeometry(
-            QRect(QPoint((width() - size.width()) / 2, (height() - size.height()) / 2), size));
-    }
+    return float(stretch_ ? sy : std::min(sy, double(width()) / DesignWidth));
+}
+
+QRect Stage::screenRect() const
+{
+    if (stretch_) return rect();
+    const double s = scaleX();
+    const QSize size(int(std::lround(DesignWidth * s)), int(std::lround(DesignHeight * s)));
+    return QRect(QPoint((width() - size.width()) / 2, (height() - size.height()) / 2), size);
+}
+
+void Stage::placeArea()
+{
+    area_->setGeometry(screenRect());
     update();
+}
+
+void Stage::showEvent(QShowEvent*)
+{
+    placeArea();
 }
 
 void Stage::resizeEvent(QResizeEvent*)

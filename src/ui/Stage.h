@@ -32,10 +32,13 @@ public:
 
     // The area the forms live in ("the screen size" of the windows) and its factors over
     // the 1024 x 768 design.
+    // (Computed from the stage's size, which a hidden stage has before it gets any resize
+    // event.)
     QWidget* screenArea() const { return area_; }
-    QSize screenSize() const { return area_->size(); }
-    float scaleX() const { return scaleX_; }
-    float scaleY() const { return scaleY_; }
+    QRect screenRect() const;
+    QSize screenSize() const { return screenRect().size(); }
+    float scaleX() const;
+    float scaleY() const;
 
     void setStretch(bool stretch);
     bool stretches() const { return stretch_; }
@@ -48,6 +51,7 @@ signals:
 protected:
     void closeEvent(QCloseEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
+    void showEvent(QShowEvent* e) override;
     void paintEvent(QPaintEvent* e) override;
 
 private:
@@ -57,6 +61,4 @@ private:
     std::vector<Form*> stack_; // bottom first
     QWidget* area_;
     bool stretch_ = false;
-    float scaleX_ = 1.0f;
-    float scaleY_ = 1.0f;
 };

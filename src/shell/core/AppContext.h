@@ -3,6 +3,7 @@
 // read, lesson pictures, random orders, screen factors and the score. One object, made by
 // Main and passed to every window; each test builds its own.
 
+#include "shell/core/CourseCache.h"
 #include "shell/core/Services.h"
 
 #include <QPixmap>
@@ -26,6 +27,8 @@ struct AppContext {
     QString AppPath; // the data root, without a trailing separator
     Stage* stage = nullptr;
     WindowRegistry* windows = nullptr;
+    // Courses already decoded, for as long as their carriers stay unchanged.
+    CourseCache courses;
 
     // Screen factors: stage size over the 1024 x 768 design.
     float ScaleX = 1.0f;

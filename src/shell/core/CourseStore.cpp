@@ -1,68 +1,58 @@
 #include "shell/core/CourseStore.h"
 
-#include "shell/data/CourseCarrier.h"
-#include "shell/data/DataNames.h"
+#include "shell/core/DataFiles.h"
+#include "shell/core/Mdlmain.h"
+#include "shell/core/PhotoDecoder.h"
 #include "shell/data/SplitPhoto.h"
 #include "ui/TextBox.h"
 
-#include <QFile>
 #include <QFileInfo>
 
 namespace {
 
-// Carriers are a few kilobytes and photo halves a few hundred; anything near this is not
-// course data, and reading it whole would only hurt.
-constexpr qint64 MaxDataFileBytes = 64 * 1024 * 1024;
-
 const QString MarkerPath = QStringLiteral("kc/课程.mdb");
 
-std::optional<QByteArray> readDataFile(AppContext& app, const QString& path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        app.services.warn(QStringLiteral("Cannot read %1: %2").arg(path, file.errorString()));
-        return std::nullopt;
-    }
-    if (file.size() > MaxDataFileBytes) {
-        app.services.warn(
-            QStringLiteral("Cannot read %1: larger than %2 bytes").arg(path).arg(MaxDataFileBytes));
-        return std::nullopt;
-    }
-    return file.readAll();
-}
-
-bool refuseUnsafeName(AppContext& app, const QString& kind, const QString& name)
-{
-    if (isSafeDataName(name)) return false;
-    app.services.warn(QStringLiteral("Refused %1 name \"%2\": not a plain file name")
-                          .arg(kind, printableName(name)));
-    return true;
-}
-
-CourseIni parseAndReport(AppContext& app, const QByteArray& bytes, const QString& path)
-{
-    CourseIni ini = CourseIni::parse(bytes);
-    for (const QString& problem : ini.problems())
-        app.services.warn(QStringLiteral("%1: %2").arg(path, problem));
-    return ini;
-}
-
-// ItemList ends at index 200: a longer value keeps its first 200 items instead of writing
-// past the end.
+// ItemList ends at index 200.
 constexpr int MaxItems = 200;
 
-void splitItems(AppContext& app, const QString& text)
+// The value as a classic text box would hold it, with a warning when the buffer cut it.
+QString valueOf(AppContext& app, const CourseIni& ini, const QString& course,
+                const QString& section, const QString& key, int maxBytes)
 {
-    qsizetype start = 0;
-    qsizetype space = text.indexOf(QLatin1Char(' '));
-    while (space >= 0) {
-        ++app.ItemIndex;
-        app.ItemList[app.ItemIndex] = text.mid(start, space - start);
-        if (app.ItemIndex == MaxItems) return;
-        app.ItemList[app.ItemIndex + 1] = text.mid(space + 1);
-        start = space + 1;
-        space = text.indexOf(QLatin1Char(' '), start);
+    if (ini.valueBytes(section, key) > maxBytes)
+        app.services.warn(QStringLiteral("Course %1 [%2] %3: value longer than %4 bytes, cut")
+                              .arg(course, section, key)
+                              .arg(maxBytes));
+    const QString value = ini.value(section, key, maxBytes);
+    const qsizetype nul = value.indexOf(QChar(0));
+    return nul < 0 ? value : value.left(nul);
+}
+
+QStringList splitItems(const QString& text)
+{
+    if (text.isEmpty()) return {};
+    return text.split(QLatin1Char(' '));
+}
+
+// The read itself; std::nullopt when the data folder is gone and the program is ending.
+std::optional<CourseValue> readValue(AppContext& app, const QString& section, const QString& key,
+                                     const QString& course)
+{
+    if (!DataFolderPresent(app)) {
+        EndForMissingDataFolder(app);
+        return std::nullopt;
     }
+    CourseValue value;
+    if (const DecodedCourse ini = ExtractCourseIni(app, course))
+        value.text = valueOf(app, *ini, course, section, key, CourseIni::ValueBytes);
+    value.items = splitItems(value.text);
+    if (value.items.size() > MaxItems) {
+        app.services.warn(QStringLiteral("Course %1 [%2] %3: more than %4 items, the first %4 used")
+                              .arg(course, section, key)
+                              .arg(MaxItems));
+        value.items.resize(MaxItems);
+    }
+    return value;
 }
 
 } // namespace
@@ -79,77 +69,59 @@ void EndForMissingDataFolder(AppContext& app)
     app.services.quit(2);
 }
 
-std::optional<CourseIni> ExtractCourseIni(AppContext& app, const QString& course)
+DecodedCourse ExtractCourseIni(AppContext& app, const QString& course)
 {
-    if (refuseUnsafeName(app, QStringLiteral("course"), course)) return std::nullopt;
-    const QString carrierPath = app.dataPath(QStringLiteral("pic/fmpic/%1.bmp").arg(course));
-    if (!QFileInfo::exists(carrierPath)) {
-        app.services.warn(
-            QStringLiteral("Course %1: carrier %2 is missing").arg(course, carrierPath));
-        return std::nullopt;
-    }
-    const std::optional<QByteArray> file = readDataFile(app, carrierPath);
-    if (!file) return std::nullopt;
-
-    const CourseCarrier::Contents contents = CourseCarrier::read(*file);
-    if (contents.status == CourseCarrier::Status::Text)
-        return parseAndReport(app, contents.text, carrierPath);
-    if (contents.status != CourseCarrier::Status::NoText) {
-        app.services.warn(QStringLiteral("Course %1: carrier %2 %3")
-                              .arg(course, carrierPath, CourseCarrier::describe(contents.status)));
-        return std::nullopt;
-    }
-
-    // A bare bitmap leaves the course text to a plain ini beside it, if someone put one there.
-    const QString iniPath = app.dataPath(QStringLiteral("kc/%1.ini").arg(course));
-    if (!QFileInfo::exists(iniPath)) {
-        app.services.warn(QStringLiteral("Course %1: carrier %2 holds no course text and %3 is "
-                                         "missing")
-                              .arg(course, carrierPath, iniPath));
-        return CourseIni();
-    }
-    const std::optional<QByteArray> plain = readDataFile(app, iniPath);
-    if (!plain) return CourseIni();
-    return parseAndReport(app, *plain, iniPath);
+    return app.courses.course(app.services, app.AppPath, course);
 }
 
-void LoadCourseItems(AppContext& app, TextBox& Txtini, const QString& section, const QString& key,
-                     const QString& course)
+CourseValue ReadCourseItems(AppContext& app, const QString& section, const QString& key,
+                            const QString& course)
+{
+    return readValue(app, section, key, course).value_or(CourseValue());
+}
+
+void ShareCourseItems(AppContext& app, TextBox& Txtini, const CourseValue& value)
+{
+    Txtini.setText(value.text);
+    const QString& text = Txtini.Text();
+    app.ItemTextLength = int16_t(text.size());
+    if (text.isEmpty()) app.RoundIndex = 0;
+    // One item per space and one after the last; without a space the classic split writes
+    // nothing, so ItemList keeps what an earlier read left there.
+    app.ItemIndex = int(std::min<qsizetype>(text.count(QLatin1Char(' ')), MaxItems));
+    if (app.ItemIndex > 0)
+        for (int k = 1; k <= value.items.size() && k <= MaxItems; ++k)
+            app.ItemList[k] = value.items[k - 1];
+    app.ItemCount = int16_t(std::min(app.ItemIndex + 1, MaxItems));
+}
+
+QStringList LoadCourseItems(AppContext& app, TextBox& Txtini, const QString& section,
+                            const QString& key, const QString& course)
 {
     app.ItemIndex = 0;
-    if (!DataFolderPresent(app)) {
-        EndForMissingDataFolder(app);
-        return;
+    const std::optional<CourseValue> value = readValue(app, section, key, course);
+    if (!value) return {};
+    ShareCourseItems(app, Txtini, *value);
+    return value->items;
+}
+
+QStringList ReadNumberedValues(AppContext& app, const QString& section, const QString& course,
+                               int last, bool stopAtEmpty, int maxBytes)
+{
+    QStringList values;
+    const DecodedCourse ini = ExtractCourseIni(app, course);
+    if (!ini) return values;
+    for (int k = 1; k <= last; ++k) {
+        const QString value = valueOf(app, *ini, course, section, QString::number(k), maxBytes);
+        if (stopAtEmpty && value.isEmpty()) break;
+        values << value;
     }
-
-    QString value;
-    if (const std::optional<CourseIni> ini = ExtractCourseIni(app, course)) {
-        value = ini->value(section, key);
-        if (ini->valueBytes(section, key) > CourseIni::ValueBytes)
-            app.services.warn(QStringLiteral("Course %1 [%2] %3: value longer than %4 bytes, cut")
-                                  .arg(course, section, key)
-                                  .arg(CourseIni::ValueBytes));
-    }
-
-    Txtini.setText(value);
-    const QString text = Txtini.Text();
-    app.ItemTextLength = int16_t(text.size());
-    if (text.isEmpty())
-        app.RoundIndex = 0;
-    else
-        splitItems(app, text);
-
-    const bool overflow = app.ItemIndex == MaxItems;
-    if (overflow)
-        app.services.warn(QStringLiteral("Course %1 [%2] %3: more than %4 items, the first %4 used")
-                              .arg(course, section, key)
-                              .arg(MaxItems));
-    app.ItemCount = int16_t(overflow ? MaxItems : app.ItemIndex + 1);
+    return values;
 }
 
 QByteArray RestorePicture(AppContext& app, const QString& item)
 {
-    if (refuseUnsafeName(app, QStringLiteral("item"), item)) return {};
+    if (RefuseUnsafeName(app.services, QStringLiteral("item"), item)) return {};
     QByteArray halves[2];
     const QString folders[2] = {QStringLiteral("pic/kcpic/"), QStringLiteral("pic/wzpic/")};
     for (int i = 0; i < 2; ++i) {
@@ -159,16 +131,33 @@ QByteArray RestorePicture(AppContext& app, const QString& item)
                                  MessageIcon::Exclamation, MessageButtons::YesNo);
             continue;
         }
-        halves[i] = readDataFile(app, path).value_or(QByteArray());
+        halves[i] = ReadDataFile(app.services, path).value_or(QByteArray());
     }
     return SplitPhoto::join(halves[0], halves[1]);
 }
 
+QList<QPixmap> LoadItemPictures(AppContext& app, const QStringList& items)
+{
+    // Reading stays on this thread, so that the messages for missing halves come one after
+    // the other in item order; only the decoding, the slow part, is spread over the cores.
+    QList<QByteArray> photos;
+    photos.reserve(items.size());
+    for (const QString& item : items)
+        photos << RestorePicture(app, item);
+    // No window shows a lesson photo larger than the stage, so no photo needs more pixels.
+    QList<QImage> images = DecodePhotos(photos, ScreenSize(app));
+
+    QList<QPixmap> pictures;
+    pictures.reserve(items.size());
+    for (qsizetype i = 0; i < items.size(); ++i) {
+        if (!photos[i].isEmpty() && images[i].isNull())
+            app.services.warn(QStringLiteral("Photo of item %1 does not decode").arg(items[i]));
+        pictures << QPixmap::fromImage(std::move(images[i]));
+    }
+    return pictures;
+}
+
 QPixmap LoadItemPicture(AppContext& app, const QString& item)
 {
-    const QByteArray photo = RestorePicture(app, item);
-    QPixmap picture;
-    if (!photo.isEmpty() && !picture.loadFromData(photo))
-        app.services.warn(QStringLiteral("Photo of item %1 does not decode").arg(item));
-    return picture;
+    return LoadItemPictures(app, {item}).constFirst();
 }

@@ -4,27 +4,60 @@
 // program runs from a read-only install and two copies never collide.
 
 #include "shell/core/AppContext.h"
+#include "shell/core/CourseCache.h"
 #include "shell/data/CourseIni.h"
 
 #include <QByteArray>
+#include <QList>
 #include <QPixmap>
 #include <QString>
-#include <optional>
+#include <QStringList>
 
 class TextBox;
 
-// Reads one value into Txtini and splits it on single spaces into ItemList(1..ItemCount).
-void LoadCourseItems(AppContext& app, TextBox& Txtini, const QString& section, const QString& key,
-                     const QString& course);
+// One course value, read without a widget.
+struct CourseValue {
+    // The value as a Txtini holds it: at most 999 bytes, ending at a NUL.
+    QString text;
+    // Right in every case: no items for an empty value, the value itself when it has no
+    // space, otherwise the parts between single spaces (two spaces in a row give an empty
+    // item). At most the first 200, as many as ItemList holds.
+    QStringList items;
+};
 
-// The course ini decoded in memory; std::nullopt, with a warning, when the carrier is
-// missing or broken. A carrier without text falls back to a plain kc/<course>.ini.
-std::optional<CourseIni> ExtractCourseIni(AppContext& app, const QString& course);
+// Reads one value of a course; broken data gives warnings and an empty value, a missing data
+// folder ends the program.
+CourseValue ReadCourseItems(AppContext& app, const QString& section, const QString& key,
+                            const QString& course);
+
+// Puts a value where the classic windows look for it: Txtini and ItemTextLength, and the
+// classic split into ItemList(1..ItemCount), which leaves ItemList untouched for an empty
+// value or one without a space (an empty value also resets RoundIndex).
+void ShareCourseItems(AppContext& app, TextBox& Txtini, const CourseValue& value);
+
+// ReadCourseItems and ShareCourseItems: the classic read through a window's Txtini. Returns
+// the items.
+QStringList LoadCourseItems(AppContext& app, TextBox& Txtini, const QString& section,
+                            const QString& key, const QString& course);
+
+// The values of the keys "1", "2" ... "last" of a section, from one read of the course, each
+// cut to maxBytes and at a NUL; with stopAtEmpty the list ends before the first empty value.
+QStringList ReadNumberedValues(AppContext& app, const QString& section, const QString& course,
+                               int last, bool stopAtEmpty, int maxBytes = CourseIni::ValueBytes);
+
+// The course decoded in memory (once, until its carrier changes); null, with a warning, when
+// the carrier is missing or broken. A carrier without text falls back to a plain
+// kc/<course>.ini.
+DecodedCourse ExtractCourseIni(AppContext& app, const QString& course);
 
 // The joined photo bytes of an item; a message box per missing half.
 QByteArray RestorePicture(AppContext& app, const QString& item);
-// The decoded photo of an item; a null pixmap when it does not decode.
+// The decoded photo of an item, no larger than the stage; a null pixmap when it does not
+// decode.
 QPixmap LoadItemPicture(AppContext& app, const QString& item);
+// The photos of many items: the halves are read in item order (the messages for missing
+// halves come in that order), the photos decoded on all cores.
+QList<QPixmap> LoadItemPictures(AppContext& app, const QStringList& items);
 
 // The data folder is recognised by its marker kc/课程.mdb.
 bool DataFolderPresent(const AppContext& app);

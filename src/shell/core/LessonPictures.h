@@ -5,7 +5,7 @@
 
 class TextBox;
 
-// Reads the items of CurrentLesson (through Txtini) and puts their photos into
-// ItemPictures(1..n); a missing photo half is reported once per half and leaves an empty
-// picture. Returns n.
+// Reads the items of CurrentLesson (through Txtini) and puts their photos, decoded on all
+// cores and no larger than the stage, into ItemPictures(1..n); a missing photo half is reported
+// once per half and leaves an empty picture. Returns n.
 int LoadLessonPictures(AppContext& app, TextBox& Txtini);

@@ -9,6 +9,11 @@
 #include <numeric>
 #include <vector>
 
+QSize ScreenSize(const AppContext& app)
+{
+    return app.stage ? app.stage->screenSize() : QSize(DesignWidth, DesignHeight);
+}
+
 void ScaleForm(AppContext& app, Form& form)
 {
     app.ScaleX = app.stage ? app.stage->scaleX() : 1.0f;

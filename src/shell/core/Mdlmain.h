@@ -4,7 +4,13 @@
 
 #include "shell/core/AppContext.h"
 
+#include <QSize>
+
 class Form;
+
+// The screen of the program: the stage's screen area (the design size while there is no
+// stage).
+QSize ScreenSize(const AppContext& app);
 
 // Rescales a window designed for 1024 x 768 to the screen area of the stage, unless the
 // area is the size of the design.

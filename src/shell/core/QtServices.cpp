@@ -1,11 +1,12 @@
 #include "shell/core/QtServices.h"
 
+#include "shell/core/BrowserCheck.h"
+#include "shell/core/MessageBoxes.h"
 #include "shell/core/SoundPlayer.h"
 #include "shell/core/SpeechEngine.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>
-#include <QMessageBox>
 #include <QProcess>
 #include <cstdio>
 
@@ -33,50 +34,15 @@ void QtServices::speak(const QString& text)
 MessageAnswer QtServices::message(const QString& text, MessageIcon icon, MessageButtons buttons)
 {
     log(QStringLiteral("message ") + text);
-    QMessageBox box(dialogParent_);
-    box.setWindowTitle(QStringLiteral("Mindlark"));
-    box.setText(text);
-    switch (icon) {
-    case MessageIcon::None:
-        break;
-    case MessageIcon::Information:
-        box.setIcon(QMessageBox::Information);
-        break;
-    case MessageIcon::Exclamation:
-        box.setIcon(QMessageBox::Warning);
-        break;
-    case MessageIcon::Critical:
-        box.setIcon(QMessageBox::Critical);
-        break;
-    case MessageIcon::Question:
-        box.setIcon(QMessageBox::Question);
-        break;
-    }
-    switch (buttons) {
-    case MessageButtons::Ok:
-        box.setStandardButtons(QMessageBox::Ok);
-        break;
-    case MessageButtons::YesNo:
-        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-        break;
-    case MessageButtons::OkCancel:
-        box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
-        break;
-    }
-    switch (box.exec()) {
-    case QMessageBox::Yes:
-        return MessageAnswer::Yes;
-    case QMessageBox::No:
-        return MessageAnswer::No;
-    case QMessageBox::Cancel:
-        return MessageAnswer::Cancel;
-    default:
-        return MessageAnswer::Ok;
-    }
+    const std::unique_ptr<QMessageBox> box = MakeMessageBox(dialogParent_, text, icon, buttons);
+    return AnswerOf(QMessageBox::StandardButton(box->exec()));
 }
 
 bool QtServices::openUrl(const QUrl& url)
 {
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+    if (!CanOpenInBrowser(url, BrowserProbe())) return false;
+#endif
     return QDesktopServices::openUrl(url);
 }
 

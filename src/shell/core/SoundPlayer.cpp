@@ -16,7 +16,11 @@ void SoundPlayer::play(const QString& path)
         beep();
         return;
     }
-    playFile(path);
+    // Never wait for a sound to end: cut it off. A missing file cuts it off too (the windows
+    // play a sound that is not there to silence one), and then plays nothing, not even a
+    // default sound.
+    stop();
+    if (QFileInfo::exists(path)) playFile(path);
 }
 
 bool SoundPlayer::hasOutputDevice() const
@@ -29,12 +33,14 @@ void SoundPlayer::beep()
     QApplication::beep();
 }
 
+void SoundPlayer::stop()
+{
+    if (effect_) effect_->stop();
+}
+
 void SoundPlayer::playFile(const QString& path)
 {
     if (!effect_) effect_ = std::make_unique<QSoundEffect>();
-    // Never wait for a sound to end: just cut it off.
-    effect_->stop();
-    if (!QFileInfo::exists(path)) return; // a missing file is silence
     effect_->setSource(QUrl::fromLocalFile(path));
     effect_->play();
 }

@@ -1,6 +1,6 @@
 #pragma once
 // Plays the short wave files of the program: asynchronously, a new sound cutting off the
-// one still playing; a beep when the machine has no audio output at all.
+// one still playing, a missing file silent; a beep when the machine has no audio output.
 
 #include <QString>
 #include <memory>
@@ -17,6 +17,9 @@ public:
 protected:
     virtual bool hasOutputDevice() const;
     virtual void beep();
+    // Cuts off the sound still playing, if any.
+    virtual void stop();
+    // Starts a sound and returns at once.
     virtual void playFile(const QString& path);
 
 private:

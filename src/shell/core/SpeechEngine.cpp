@@ -4,12 +4,16 @@
 #include <QAudioSink>
 #include <QBuffer>
 #include <QMediaDevices>
+#include <QMutex>
 #include <espeak-ng/speak_lib.h>
 
 namespace {
 
-// espeak-ng keeps global state; it is only ever touched from the worker thread.
-int g_sampleRate = 0;
+// espeak-ng keeps global state for the whole process: one synthesis at a time, whichever
+// thread asks.
+QMutex g_espeakLock;
+int g_sampleRate = 0; // 0 until espeak-ng has started; -1 when it cannot
+QByteArray g_voice;   // the voice espeak-ng has loaded
 QByteArray* g_pcm = nullptr;
 
 int collectSamples(short* samples, int count, espeak_EVENT*)
@@ -19,36 +23,49 @@ int collectSamples(short* samples, int count, espeak_EVENT*)
     return 0;
 }
 
-bool ensureEspeak()
+bool startEspeak()
 {
-    static bool tried = false;
-    if (!tried) {
-        tried = true;
+    if (g_sampleRate == 0) {
         const int rate =
             espeak_Initialize(AUDIO_OUTPUT_SYNCHRONOUS, 0, nullptr, espeakINITIALIZE_DONT_EXIT);
-        if (rate > 0 && espeak_SetVoiceByName("cmn-latn-pinyin") == EE_OK) {
-            espeak_SetSynthCallback(collectSamples);
-            g_sampleRate = rate;
-        }
+        g_sampleRate = rate > 0 ? rate : -1;
+        if (rate > 0) espeak_SetSynthCallback(collectSamples);
     }
     return g_sampleRate > 0;
 }
 
-QByteArray synthesise(const QString& text)
+bool useVoice(const QByteArray& voice)
 {
-    QByteArray pcm;
-    if (!ensureEspeak()) return pcm;
-    const QByteArray utf8 = text.toUtf8();
-    g_pcm = &pcm;
-    espeak_Synth(utf8.constData(), size_t(utf8.size()) + 1, 0, POS_CHARACTER, 0, espeakCHARS_UTF8,
-                 nullptr, nullptr);
-    g_pcm = nullptr;
-    return pcm;
+    if (g_voice == voice) return true;
+    // A failed change may leave espeak-ng half switched: choose again next time.
+    const bool ok = espeak_SetVoiceByName(voice.constData()) == EE_OK;
+    g_voice = ok ? voice : QByteArray();
+    return ok;
 }
 
 } // namespace
 
-SpeechEngine::SpeechEngine()
+EspeakSynthesiser::EspeakSynthesiser(const QString& voice)
+    : voice_(voice.toUtf8())
+{
+}
+
+Speech EspeakSynthesiser::synthesise(const QString& text)
+{
+    QMutexLocker lock(&g_espeakLock);
+    Speech speech;
+    if (text.isEmpty() || !startEspeak() || !useVoice(voice_)) return speech;
+    const QByteArray utf8 = text.toUtf8();
+    g_pcm = &speech.pcm;
+    espeak_Synth(utf8.constData(), size_t(utf8.size()) + 1, 0, POS_CHARACTER, 0, espeakCHARS_UTF8,
+                 nullptr, nullptr);
+    g_pcm = nullptr;
+    if (!speech.pcm.isEmpty()) speech.sampleRate = g_sampleRate;
+    return speech;
+}
+
+SpeechEngine::SpeechEngine(std::unique_ptr<Synthesiser> synthesiser)
+    : synthesiser_(std::move(synthesiser))
 {
     worker_ = new QObject;
     worker_->moveToThread(&thread_);
@@ -66,30 +83,35 @@ SpeechEngine::~SpeechEngine()
 void SpeechEngine::speak(const QString& text)
 {
     const int generation = ++generation_;
-    if (sink_) sink_->stop();
+    stop();
     if (text.isEmpty()) return;
     QMetaObject::invokeMethod(worker_, [this, text, generation] {
         if (generation != generation_) return; // a newer text came in while this one waited
-        const QByteArray pcm = synthesise(text);
-        const int rate = g_sampleRate;
-        QMetaObject::invokeMethod(this,
-                                  [this, pcm, rate, generation] { play(pcm, rate, generation); });
+        Speech speech = synthesiser_->synthesise(text);
+        QMetaObject::invokeMethod(this, [this, speech = std::move(speech), generation] {
+            // Without a voice there is nothing to play: silence.
+            if (generation == generation_ && !speech.pcm.isEmpty()) output(speech);
+        });
     });
 }
 
-void SpeechEngine::play(const QByteArray& pcm, int sampleRate, int generation)
+void SpeechEngine::stop()
 {
-    if (generation != generation_ || pcm.isEmpty()) return;
+    if (sink_) sink_->stop();
+}
+
+void SpeechEngine::output(const Speech& speech)
+{
     const QAudioDevice device = QMediaDevices::defaultAudioOutput();
     if (device.isNull()) return;
     QAudioFormat format;
-    format.setSampleRate(sampleRate);
+    format.setSampleRate(speech.sampleRate);
     format.setChannelCount(1);
     format.setSampleFormat(QAudioFormat::Int16);
     if (!device.isFormatSupported(format)) return;
     sink_.reset();
     buffer_ = std::make_unique<QBuffer>();
-    buffer_->setData(pcm);
+    buffer_->setData(speech.pcm);
     buffer_->open(QIODevice::ReadOnly);
     sink_ = std::make_unique<QAudioSink>(device, format);
     sink_->start(buffer_.get());

@@ -1,6 +1,5 @@
 #include "shell/windows/CatalogueEntries.h"
 
-#include "shell/core/CourseItems.h"
 #include "shell/core/CourseStore.h"
 
 namespace {
@@ -12,14 +11,8 @@ constexpr int CatalogueValueBytes = 254;
 CatalogueEntries readDirectory(AppContext& app, const QString& course, int last, bool stopAtEmpty)
 {
     CatalogueEntries result;
-    const std::optional<CourseIni> ini = ExtractCourseIni(app, course);
-    if (!ini) return result;
-    for (int k = 1; k <= last; ++k) {
-        const QString entry =
-            ini->value(QStringLiteral("目录"), QString::number(k), CatalogueValueBytes);
-        if (stopAtEmpty && entry.isEmpty()) break;
-        result.entries << entry;
-    }
+    result.entries = ReadNumberedValues(app, QStringLiteral("目录"), course, last, stopAtEmpty,
+                                        CatalogueValueBytes);
     // Counting only the entries found keeps a list of exactly 10, 20 ... entries from
     // ending in an empty page.
     result.count = int(result.entries.size());
@@ -43,10 +36,9 @@ bool isActivityArea(const QString& area)
 CatalogueEntries ReadCatalogueEntries(AppContext& app, TextBox& Txtini, const QString& area)
 {
     if (isLessonArea(area)) {
-        LoadCourseItems(app, Txtini, QStringLiteral("课程目录"), QStringLiteral("课程目录"),
-                        QStringLiteral("课程"));
         CatalogueEntries result;
-        result.entries = ItemsJustRead(app, Txtini);
+        result.entries = LoadCourseItems(app, Txtini, QStringLiteral("课程目录"),
+                                         QStringLiteral("课程目录"), QStringLiteral("课程"));
         result.count = int(result.entries.size());
         return result;
     }

@@ -75,22 +75,27 @@ void FrmChoosekecheng::Form_Load()
 {
     ScaleForm(app_, *this);
     maximize();
-    for (int k = 1; k <= MaxSteps; ++k) {
-        LoadCourseItems(app_, *Txtini, app_.CurrentArea, QString::number(k),
-                        QStringLiteral("步骤"));
-        if (Txtini->Text().isEmpty()) break;
-        steps_[k] = Txtini->Text();
+    if (!DataFolderPresent(app_)) {
+        EndForMissingDataFolder(app_);
+        return;
+    }
+    // One read of the course for all steps; one more than fit tells whether some are left out.
+    QStringList steps =
+        ReadNumberedValues(app_, app_.CurrentArea, QStringLiteral("步骤"), MaxSteps + 1, true);
+    if (steps.size() > MaxSteps) {
+        app_.services.warn(QStringLiteral("Area %1: more than %2 steps, the first %2 shown")
+                               .arg(app_.CurrentArea)
+                               .arg(MaxSteps));
+        steps.resize(MaxSteps);
+    }
+    for (int k = 1; k <= steps.size(); ++k) {
+        steps_[k] = steps[k - 1];
         addStep(k);
         stepCount_ = k;
     }
-    if (stepCount_ == MaxSteps) {
-        LoadCourseItems(app_, *Txtini, app_.CurrentArea, QString::number(MaxSteps + 1),
-                        QStringLiteral("步骤"));
-        if (!Txtini->Text().isEmpty())
-            app_.services.warn(QStringLiteral("Area %1: more than %2 steps, the first %2 shown")
-                                   .arg(app_.CurrentArea)
-                                   .arg(MaxSteps));
-    }
+    // The steps used to be read one LoadCourseItems at a time, the last read being the empty
+    // value after the last step; the shared values stay as that read left them.
+    ShareCourseItems(app_, *Txtini, {});
 }
 
 void FrmChoosekecheng::addStep(int k)
