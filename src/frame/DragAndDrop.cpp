@@ -15,6 +15,20 @@ DragAndDrop::DragAndDrop(ActivityForm& form, int distance, Hooks hooks)
         hooks_.miss = [this](int) { PlayWave(form_.app(), QStringLiteral("mousemove")); };
 }
 
+void DragAndDrop::follow(Control& picture)
+{
+    QObject::connect(&picture, &Control::MouseDown, &picture,
+                     [this, &picture](Qt::MouseButton b, double x, double y) {
+                         MouseDown(picture, 0, b, x, y);
+                     });
+    QObject::connect(
+        &picture, &Control::MouseMove, &picture,
+        [this, &picture](Qt::MouseButtons b, double x, double y) { MouseMove(picture, b, x, y); });
+    QObject::connect(
+        &picture, &Control::MouseUp, &picture,
+        [this, &picture](Qt::MouseButton b, double x, double y) { MouseUp(picture, 0, b, x, y); });
+}
+
 void DragAndDrop::track(const Control& picture, double x, double y)
 {
     const double perPixel = unitsPerPixel(form_.unit());
@@ -54,6 +68,10 @@ void DragAndDrop::MouseUp(Control& picture, int i, Qt::MouseButton button, doubl
 {
     if (button != Qt::LeftButton) return;
     track(picture, x, y);
+    if (hooks_.drop) {
+        hooks_.drop(i);
+        return;
+    }
     const Control* target = hooks_.targetOf(i);
     if (target && within(pointer_, *target)) {
         hooks_.hit(i);

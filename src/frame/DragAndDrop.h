@@ -24,6 +24,10 @@ public:
         std::function<void(int i)> hit = [](int) {};
         // Picture i was dropped anywhere else; by default it goes home with "mousemove".
         std::function<void(int i)> miss;
+        // For a window with drop rules of its own (several places, several boxes): picture
+        // i was let go at pointer(), and the window alone decides what the drop does, with
+        // within() and returnHome(). Set, it replaces the target test and both hooks above.
+        std::function<void(int i)> drop;
     };
 
     DragAndDrop(ActivityForm& form, int distance, Hooks hooks);
@@ -43,6 +47,9 @@ public:
             MouseUp(pictures[i], i, b, x, y);
         });
     }
+
+    // Makes one picture draggable; the hooks know it as picture 0.
+    void follow(Control& picture);
 
     // The mouse events of a draggable picture, with the event's position in the picture's
     // own units; windows that handle the events themselves pass them on.

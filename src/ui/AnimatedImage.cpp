@@ -27,6 +27,14 @@ bool AnimatedImage::load(const QString& path)
     return true;
 }
 
+void AnimatedImage::clear()
+{
+    delete movie_;
+    movie_ = nullptr;
+    path_.clear();
+    update();
+}
+
 bool AnimatedImage::isPlaying() const
 {
     return movie_ && movie_->state() == QMovie::Running;

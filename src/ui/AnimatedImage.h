@@ -11,6 +11,7 @@ public:
     AnimatedImage(Form& form, QWidget* container, const QString& name);
 
     bool load(const QString& path); // false when the file is missing or not an animation
+    void clear();                   // shows nothing, and nothing plays
     bool isPlaying() const;
 
     Control* cloneControl() const override;

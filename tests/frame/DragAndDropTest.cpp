@@ -126,6 +126,68 @@ TEST(DragAndDrop, ARightButtonPressNotesWhereThePictureLiesButDoesNotMoveIt)
     EXPECT_TRUE(d.fx.services.sounds.isEmpty()) << "releasing another button does nothing";
 }
 
+// One picture and a drop rule of the window's own: it learns where the picture was let go
+// and decides everything itself.
+class OwnRuleWindow : public ActivityForm {
+public:
+    explicit OwnRuleWindow(AppContext& app)
+        : ActivityForm(app, QStringLiteral("FrmOwnRule"))
+        , drag(*this, 18, {.drop = [this](int i) { dropped(i); }})
+    {
+        Picture2 = make<PictureBox>(QStringLiteral("Picture2"));
+        Picture2->Move(40, 500, 113, 113);
+        for (int i = 0; i < 2; ++i) {
+            auto* place = make<PictureBox>(QStringLiteral("Image1"));
+            place->Move(176 + i * 240, 96, 144, 144);
+            Image1.setDesigned(i, place);
+        }
+        drag.follow(*Picture2);
+    }
+    void dropped(int i)
+    {
+        indices.push_back(i);
+        pointers.push_back(drag.pointer());
+        for (int k = 0; k < 2; ++k)
+            if (drag.within(drag.pointer(), Image1[k])) hitPlaces.push_back(k);
+        if (sendHome) drag.returnHome(*Picture2);
+    }
+
+    PictureBox* Picture2;
+    ControlArray<PictureBox> Image1;
+    DragAndDrop drag;
+    bool sendHome = true;
+    std::vector<int> indices, hitPlaces;
+    std::vector<QPointF> pointers;
+};
+
+TEST(DragAndDrop, AWindowWithItsOwnDropRuleDecidesWhatADropDoes)
+{
+    StageFixture fx;
+    auto* window = new OwnRuleWindow(fx.app);
+    fx.stage.showForm(window);
+    QWindow* screen = fx.stage.windowHandle();
+    const auto dragTo = [&](QPoint to) {
+        const QPoint from = fx.onStage(window->Picture2, QPoint(56, 56));
+        QTest::mouseMove(screen, from);
+        QTest::mousePress(screen, Qt::LeftButton, {}, from);
+        QTest::mouseMove(screen, to);
+        QTest::mouseRelease(screen, Qt::LeftButton, {}, to);
+    };
+    const QPoint second = fx.onStage(&window->Image1[1], QPoint(72, 72));
+    dragTo(second + QPoint(17, -17));
+    dragTo(second + QPoint(18, 0));
+    EXPECT_EQ(window->indices, (std::vector<int>{0, 0})) << "a single picture is picture 0";
+    EXPECT_EQ(window->hitPlaces, std::vector<int>{1});
+    ASSERT_EQ(window->pointers.size(), 2u);
+    EXPECT_EQ(window->pointers[0], QPointF(second + QPoint(17, -17)));
+    EXPECT_DOUBLE_EQ(window->Picture2->Left(), 40);
+    EXPECT_TRUE(fx.services.sounds.isEmpty()) << "no \"mousemove\": the window decides";
+
+    window->sendHome = false;
+    dragTo(QPoint(600, 400));
+    EXPECT_DOUBLE_EQ(window->Picture2->Left(), 600 - 56.5) << "it stays where the rule leaves it";
+}
+
 TEST(DragAndDrop, OnAScaledScreenTheDistanceStaysInScreenPixels)
 {
     StageFixture fx(QString(), QSize(1920, 1080));

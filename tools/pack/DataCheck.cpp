@@ -47,11 +47,15 @@ const Rule Rules[] = {
     {"步骤", "记忆力训练", Consecutive, Names::Picture, false, "stepimage/%1.jpg"},
     {"数学课程", "图片", "图片", Names::Picture, true, "pic/sxpic/%1.jpg"},
     {"数学课程", "项目", "项目", Names::Comparison},
+    {"数学课程", "数字", "1", Names::Picture, true, "pic/sxpic/苹果/%1.jpg"},
     {"分类", "类别", "类别", Names::Category},
 };
 
 // Files every data folder has, whatever its courses say.
 const QStringList Files = {"kc/课程.mdb", "pic/fm.gif", "pic/good.gif", "pic/bad.gif"};
+// The number pictures of the arithmetic and sorting windows: numerals and apples, 1 to 10.
+constexpr int NumberPictures = 10;
+const QStringList NumberFolders = {"pic/sxpic/数字", "pic/sxpic/苹果"};
 const QStringList Sounds = {"right",     "error",     "win", "pingturight",
                             "mousemove", "clickform", "no",  "无"};
 
@@ -66,6 +70,9 @@ public:
     {
         for (const QString& file : Files)
             file.endsWith(QLatin1String(".mdb")) ? present(file) : picture(file);
+        for (const QString& folder : NumberFolders)
+            for (int n = 1; n <= NumberPictures; ++n)
+                picture(QStringLiteral("%1/%2.jpg").arg(folder).arg(n));
         for (const QString& sound : Sounds)
             wave(sound);
         for (const QString& course : Courses)

@@ -2,10 +2,17 @@
 
 #include "activities/math/ComparisonForm.h"
 #include "activities/math/ComparisonMenu.h"
+#include "activities/math/Decomposition.h"
+#include "activities/math/FrmJieshu.h"
+#include "activities/math/FrmShu_wu.h"
 #include "activities/math/FrmXunxuDuo.h"
 #include "activities/math/FrmXunxushsh.h"
 #include "activities/math/FrmXunxushshXue.h"
+#include "activities/math/MissingCard.h"
 #include "activities/math/OrdinalRow.h"
+#include "activities/math/PictureCards.h"
+#include "activities/math/ResultCard.h"
+#include "activities/math/TwoTileSum.h"
 #include "shell/core/WindowRegistry.h"
 
 void registerMathWindows(WindowRegistry& windows)
@@ -25,6 +32,20 @@ void registerMathWindows(WindowRegistry& windows)
     }
 
     // Addition, subtraction and fill-in; number decomposition; quantities and number cards.
+    for (const SumRow& row : ResultCard::Rows)
+        windows.add(windowOfRow<ResultCard>(row));
+    for (const SumRow& row : MissingCard::Rows)
+        windows.add(windowOfRow<MissingCard>(row));
+    for (const SumRow& row : TwoTileSum::Rows)
+        windows.add(windowOfRow<TwoTileSum>(row));
+    for (const DecompositionRow& row : Decomposition::Rows)
+        windows.add(windowOfRow<Decomposition>(row));
+    windows.add({
+        windowOf<FrmShu_wu>(QStringLiteral("frmShu_wu")),
+        windowOfRow<PictureCards>(PictureCards::Rows[0]),
+        windowOfRow<PictureCards>(PictureCards::Rows[1]),
+        windowOf<FrmJieshu>(QStringLiteral("frmJieshu")),
+    });
 
     // The hundred board and sorting.
 }
