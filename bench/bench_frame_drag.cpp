@@ -5,12 +5,12 @@
 
 #include "QuietServices.h"
 #include "ShellBench.h"
+#include "WindowBench.h"
 #include "frame/ActivityForm.h"
 #include "frame/DragAndDrop.h"
 #include "ui/Artwork.h"
 #include "ui/PictureBox.h"
 
-#include <QElapsedTimer>
 #include <QTimer>
 #include <benchmark/benchmark.h>
 #include <ctime>
@@ -65,24 +65,10 @@ struct DragBench {
 void BM_DragStep(benchmark::State& state)
 {
     DragBench bench;
-    QWindow* window = bench.stage.windowHandle();
-    QWidget& picture = bench.board->Picture3[12];
-    const QPoint from = picture.mapTo(&bench.stage, picture.rect().center());
-    QTest::mouseMove(window, from);
-    QTest::mousePress(window, Qt::LeftButton, {}, from);
-    ShellBench::settle();
-    int step = 0;
-    for (auto _ : state) {
-        QElapsedTimer clock;
-        clock.start();
-        // Back and forth across the board, 7 pixels a step as a child's hand moves.
-        const int x = 200 + (step % 200) * 7;
-        ++step;
-        QTest::mouseMove(window, QPoint(x, 500 + step % 40));
-        QCoreApplication::processEvents(); // the repaint of the board
-        state.SetIterationTime(clock.nsecsElapsed() / 1e9);
-    }
-    QTest::mouseRelease(window, Qt::LeftButton, {}, QPoint(300, 500));
+    // Back and forth across the board, 7 pixels a step as a child's hand moves.
+    WindowBench::measureDragSteps(state, bench.stage, bench.board->Picture3[12], [](int step) {
+        return QPoint(200 + ((step - 1) % 200) * 7, 500 + step % 40);
+    });
 }
 BENCHMARK(BM_DragStep)->UseManualTime()->Unit(benchmark::kMillisecond);
 

@@ -2,6 +2,7 @@
 // frame: the course read, the pictures, the controls and one paint of the whole window.
 
 #include "QuietServices.h"
+#include "WindowBench.h"
 #include "activities/math/MathWindows.h"
 #include "shell/core/AppContext.h"
 #include "shell/core/WindowRegistry.h"
@@ -95,18 +96,7 @@ void BM_OpenWindow(benchmark::State& state, const QString& window)
     registerMathWindows(windows);
     app.ComparisonEntry = QStringLiteral("比较大小");
 
-    for (auto _ : state) {
-        Form* form = windows.open(window);
-        if (!form) {
-            state.SkipWithError("the window did not open");
-            break;
-        }
-        form->repaint(); // the first frame, painted now rather than at the next event loop turn
-        state.PauseTiming();
-        form->Unload();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        state.ResumeTiming();
-    }
+    WindowBench::measureOpening(state, windows, window);
     if (!services.problems.isEmpty())
         state.SkipWithError(
             qPrintable(QStringLiteral("data problem: ") + services.problems.first()));

@@ -42,12 +42,6 @@ const QSet<QString> NotYetBuilt = {
     "FrmShurufa2",
     "FrmShurufa3",
     // finding the same, classification, colours, sequences, picture arrangement
-    "FrmQtXiangtong",
-    "FrmQtTonglei",
-    "Frmfenglei",
-    "FrmFengbysh",
-    "FrmShunxutl",
-    "FrmTupiangPl",
     // jigsaw, missing piece, colouring
     "FrmPingtuMenu",
     "FrmPingtu",
