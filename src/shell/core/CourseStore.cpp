@@ -16,21 +16,6 @@ constexpr qint64 MaxDataFileBytes = 64 * 1024 * 1024;
 
 const QString MarkerPath = QStringLiteral("kc/课程.mdb");
 
-std::optional<QByteArray> readDataFile(AppContext& app, const QString& path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        app.services.warn(QStringLiteral("Cannot read %1: %2").arg(path, file.errorString()));
-        return std::nullopt;
-    }
-    if (file.size() > MaxDataFileBytes) {
-        app.services.warn(
-            QStringLiteral("Cannot read %1: larger than %2 bytes").arg(path).arg(MaxDataFileBytes));
-        return std::nullopt;
-    }
-    return file.readAll();
-}
-
 bool refuseUnsafeName(AppContext& app, const QString& kind, const QString& name)
 {
     if (isSafeDataName(name)) return false;
@@ -67,6 +52,29 @@ void splitItems(AppContext& app, const QString& text)
 
 } // namespace
 
+std::optional<QByteArray> ReadDataFile(AppContext& app, const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        app.services.warn(QStringLiteral("Cannot read %1: %2").arg(path, file.errorString()));
+        return std::nullopt;
+    }
+    if (file.size() > MaxDataFileBytes) {
+        app.services.warn(
+            QStringLiteral("Cannot read %1: larger than %2 bytes").arg(path).arg(MaxDataFileBytes));
+        return std::nullopt;
+    }
+    return file.readAll();
+}
+
+QPixmap DecodePicture(AppContext& app, const QByteArray& bytes, const QString& source)
+{
+    QPixmap picture;
+    if (!picture.loadFromData(bytes))
+        app.services.warn(QStringLiteral("%1 does not decode").arg(source));
+    return picture;
+}
+
 bool DataFolderPresent(const AppContext& app)
 {
     return QFileInfo::exists(app.dataPath(MarkerPath));
@@ -88,7 +96,7 @@ std::optional<CourseIni> ExtractCourseIni(AppContext& app, const QString& course
             QStringLiteral("Course %1: carrier %2 is missing").arg(course, carrierPath));
         return std::nullopt;
     }
-    const std::optional<QByteArray> file = readDataFile(app, carrierPath);
+    const std::optional<QByteArray> file = ReadDataFile(app, carrierPath);
     if (!file) return std::nullopt;
 
     const CourseCarrier::Contents contents = CourseCarrier::read(*file);
@@ -108,7 +116,7 @@ std::optional<CourseIni> ExtractCourseIni(AppContext& app, const QString& course
                               .arg(course, carrierPath, iniPath));
         return CourseIni();
     }
-    const std::optional<QByteArray> plain = readDataFile(app, iniPath);
+    const std::optional<QByteArray> plain = ReadDataFile(app, iniPath);
     if (!plain) return CourseIni();
     return parseAndReport(app, *plain, iniPath);
 }
@@ -159,16 +167,15 @@ QByteArray RestorePicture(AppContext& app, const QString& item)
                                  MessageIcon::Exclamation, MessageButtons::YesNo);
             continue;
         }
-        halves[i] = readDataFile(app, path).value_or(QByteArray());
+        halves[i] = ReadDataFile(app, path).value_or(QByteArray());
     }
     return SplitPhoto::join(halves[0], halves[1]);
 }
 
 QPixmap LoadItemPicture(AppContext& app, const QString& item)
 {
+    // A photo without either half has had its message box already.
     const QByteArray photo = RestorePicture(app, item);
-    QPixmap picture;
-    if (!photo.isEmpty() && !picture.loadFromData(photo))
-        app.services.warn(QStringLiteral("Photo of item %1 does not decode").arg(item));
-    return picture;
+    if (photo.isEmpty()) return {};
+    return DecodePicture(app, photo, QStringLiteral("Photo of item %1").arg(item));
 }

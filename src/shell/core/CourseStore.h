@@ -26,6 +26,14 @@ QByteArray RestorePicture(AppContext& app, const QString& item);
 // The decoded photo of an item; a null pixmap when it does not decode.
 QPixmap LoadItemPicture(AppContext& app, const QString& item);
 
+// A whole data file, refused with a warning when it cannot be read or is far larger than
+// any course file or picture.
+std::optional<QByteArray> ReadDataFile(AppContext& app, const QString& path);
+// Picture bytes decoded by their content (JPEG, GIF, BMP, PNG); a null pixmap and one
+// warning naming the source when they do not decode. Every picture the data
+// names goes through here, so this is also what the fuzz targets feed.
+QPixmap DecodePicture(AppContext& app, const QByteArray& bytes, const QString& source);
+
 // The data folder is recognised by its marker kc/课程.mdb.
 bool DataFolderPresent(const AppContext& app);
 // Without course data there is nothing for the child to do: say where we looked and end.
