@@ -34,6 +34,7 @@ string(REPLACE ";" "" CPACK_DEBIAN_PACKAGE_DESCRIPTION "${CPACK_DEBIAN_PACKAGE_D
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT) # mindlark_<version>_<arch>.deb
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
 # The shared libraries come from dpkg-shlibdeps; what the program loads at run time by
 # name (Qt's platform and image plugins, GStreamer for sound, the voice data, the fonts the
 # windows are drawn in, the handwriting model) is named here.
