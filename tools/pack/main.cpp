@@ -3,6 +3,7 @@
 
 #include "DataCheck.h"
 #include "PackCommands.h"
+#include "common/HeadlessApplication.h"
 
 #include <QApplication>
 #include <cstring>
@@ -41,28 +42,13 @@ int check(const QString& dataDir)
     return problems.isEmpty() ? 0 : 1;
 }
 
-QtMessageHandler previousHandler = nullptr;
-
-// A console tool has no use for a desktop session; Qt's complaint that there is none would
-// only worry the teacher.
-void withoutSessionWarning(QtMsgType type, const QMessageLogContext& context, const QString& text)
-{
-    if (text.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR"))) return;
-    previousHandler(type, context, text);
-}
-
 std::unique_ptr<QCoreApplication> makeApplication(int& argc, char** argv)
 {
     // Only the course read fills a widget (the hidden Txtini); every other command is a
     // plain console program.
     if (argc < 2 || std::strcmp(argv[1], "items") != 0)
         return std::make_unique<QCoreApplication>(argc, argv);
-    // Widgets need a platform; never a screen.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    previousHandler = qInstallMessageHandler(withoutSessionWarning);
-    auto application = std::make_unique<QApplication>(argc, argv);
-    qInstallMessageHandler(previousHandler);
-    return application;
+    return makeHeadlessApplication<QApplication>(argc, argv);
 }
 
 } // namespace
