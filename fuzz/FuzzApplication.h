@@ -6,6 +6,7 @@
 #include "shell/core/AppContext.h"
 
 #include <QGuiApplication>
+#include <QImageReader>
 
 inline void startFuzzApplication()
 {
@@ -17,6 +18,10 @@ inline void startFuzzApplication()
     static char name[] = "fuzz";
     static char* argv[] = {name, nullptr};
     static QGuiApplication application(argc, argv);
+    // A header of a few bytes can declare a picture of a hundred megabytes, which Qt then
+    // allocates and clears: legal, but a tenth of a second per input would starve the
+    // search. Pictures of the data folder are far below this.
+    QImageReader::setAllocationLimit(16);
 }
 
 // One shared state for every input: nothing a decode does outlives the call.
