@@ -94,8 +94,12 @@ int main(int argc, char** argv)
                        "no --area is given) and load its photos; the activity chooser opens "
                        "underneath."),
         QStringLiteral("lesson"));
+    const QCommandLineOption stretchOption(
+        QStringLiteral("stretch"),
+        QStringLiteral("Stretch the windows over the whole screen, each direction by its own "
+                       "factor, instead of the largest 4:3 area in the middle of the screen."));
     parser.addOptions({dataOption, windowedOption, logOption, firstPaintOption, launchOption,
-                       areaOption, lessonOption});
+                       areaOption, lessonOption, stretchOption});
     parser.process(application);
 
     QSize windowed;
@@ -113,6 +117,7 @@ int main(int argc, char** argv)
     QtServices services(parser.isSet(logOption));
     AppContext app(services, findDataRoot(parser.value(dataOption)));
     Stage stage;
+    stage.setStretch(parser.isSet(stretchOption));
     app.stage = &stage;
     services.setDialogParent(&stage);
     WindowRegistry windows(app);
@@ -137,8 +142,11 @@ int main(int argc, char** argv)
     if (parser.isSet(launchOption) && stage.top()) {
         const LaunchRequest request{parser.value(launchOption), parser.value(areaOption),
                                     parser.value(lessonOption)};
-        if (!LaunchFromCommandLine(app, request))
-            services.warn(QStringLiteral("--launch %1: no such window").arg(request.target));
+        if (!LaunchFromCommandLine(app, request)) {
+            services.warn(
+                QStringLiteral("--launch %1: no window or title of that name").arg(request.target));
+            return 2;
+        }
     }
     return application.exec();
 }

@@ -19,8 +19,8 @@ constexpr int Photos = 20;
 // A picture activity's first frame: the lesson's photos in a grid.
 class PhotoWall : public ActivityForm {
 public:
-    explicit PhotoWall(AppContext& app)
-        : ActivityForm(app, QStringLiteral("Frmdangtugzh"))
+    PhotoWall(AppContext& app, const QString& name)
+        : ActivityForm(app, name)
     {
     }
     void Form_Load() override
@@ -48,8 +48,7 @@ protected:
 void BM_StepClickToFirstPaint(benchmark::State& state)
 {
     ShellBench shell(Photos);
-    shell.windows.add(QStringLiteral("Frmdangtugzh"),
-                      [](AppContext& app) { return new PhotoWall(app); });
+    shell.windows.add(windowOf<PhotoWall>(QStringLiteral("Frmdangtugzh")));
     shell.app.CurrentArea = QStringLiteral("语言");
     shell.windows.open(QStringLiteral("FrmMulu"));
     shell.app.CurrentLesson = QStringLiteral("第1课");

@@ -1,6 +1,9 @@
 #include "frame/ActivityForm.h"
 
+#include "frame/Instructions.h"
+#include "shell/core/Mdlmain.h"
 #include "ui/Artwork.h"
+#include "ui/Stage.h"
 
 ActivityForm::ActivityForm(AppContext& app, const QString& name, ScaleUnit unit, Strip strip)
     : Form(*app.stage, name, unit)
@@ -42,6 +45,22 @@ ActivityForm::ActivityForm(AppContext& app, const QString& name, ScaleUnit unit,
     ImgBack->setPicture(Artwork::back());
     ImgBack->setHandCursor();
     connect(ImgBack, &Control::Click, this, [this] { ImgBack_Click(); });
+
+    // The instruction is spoken once the window has opened.
+    connect(&stage(), &Stage::formLoaded, this, [this](Form* form) {
+        if (form == this) speakInstruction();
+    });
+}
+
+void ActivityForm::speakInstruction()
+{
+    const QString instruction = ReadInstruction(app_, name());
+    if (!instruction.isEmpty()) SpeakText(app_, instruction);
+}
+
+void ActivityForm::repeatsInstruction(Control& control)
+{
+    connect(&control, &Control::Click, this, [this] { speakInstruction(); });
 }
 
 void ActivityForm::ImgBack_Click()

@@ -28,9 +28,14 @@ public:
     Image* ImgHelp;
     Image* ImgBack;
 
+    // Speaks the window's instruction, if it has one.
+    void speakInstruction();
+
 protected:
     // Closes the window; the one it was opened from is in front again.
     virtual void ImgBack_Click();
+    // A click on this control (the window's question or target) speaks the instruction again.
+    void repeatsInstruction(Control& control);
 
 private:
     AppContext& app_;

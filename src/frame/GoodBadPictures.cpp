@@ -2,13 +2,13 @@
 
 #include "ui/Control.h"
 
-void GoodBadPictures::show(bool right)
+void GoodBadPictures::show(bool right) const
 {
     good_->setVisible(right);
     bad_->setVisible(!right);
 }
 
-void GoodBadPictures::hide()
+void GoodBadPictures::hide() const
 {
     good_->hide();
     bad_->hide();

@@ -28,8 +28,8 @@ public:
         return GoodBadPictures(good, bad);
     }
 
-    void show(bool right); // the good picture for a right answer, else the bad one
-    void hide();
+    void show(bool right) const; // the good picture for a right answer, else the bad one
+    void hide() const;
 
 private:
     template <class T>

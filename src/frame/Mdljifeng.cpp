@@ -54,6 +54,7 @@ void InitRewards(ActivityForm& form)
 void RewardRight(ActivityForm& form)
 {
     AppContext& app = form.app();
+    app.services.log(QStringLiteral("reward right"));
     app.Score = int16_t(std::min(app.Score + 1, 100));
     if (!form.hasRewardStrip()) return;
     int tens = 0, units = 0;
@@ -80,6 +81,7 @@ void RewardRight(ActivityForm& form)
 void RewardWrong(ActivityForm& form)
 {
     AppContext& app = form.app();
+    app.services.log(QStringLiteral("reward wrong"));
     app.Score = int16_t(std::max(app.Score - 1, 0));
     if (!form.hasRewardStrip()) return;
     int tens = 0, units = 0;

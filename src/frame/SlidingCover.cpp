@@ -18,3 +18,8 @@ bool SlidingCover::step()
     cover_.setLeft(picture_.Left());
     return true;
 }
+
+void SlidingCover::hide()
+{
+    cover_.hide();
+}

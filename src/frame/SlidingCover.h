@@ -25,6 +25,9 @@ public:
     // One step; true when the cover has slid wholly past the picture, the timer has stopped
     // and the cover is back in place for the next time.
     bool step();
+    void hide();
+
+    Timer& timer() const { return timer_; }
 
 private:
     Control& cover_;

@@ -60,7 +60,7 @@ void Control::setForeColor(const QColor& c)
 void Control::setBackColor(const QColor& c)
 {
     backColor_ = c;
-    update();
+    backColorChanged();
 }
 
 void Control::setHandCursor()

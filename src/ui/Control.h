@@ -72,6 +72,7 @@ protected:
     // Copies the common properties of other into this control (used by cloneControl).
     void copyCommon(const Control& other);
     virtual void fontChanged() { update(); }
+    virtual void backColorChanged() { update(); }
     double toUnits(double pixels) const;
 
     void mousePressEvent(QMouseEvent* e) override;

@@ -10,7 +10,7 @@
 #include <algorithm>
 
 Form::Form(Stage& stage, const QString& name, ScaleUnit unit)
-    : QWidget(&stage)
+    : QWidget(stage.screenArea())
     , stage_(stage)
     , name_(name)
     , unit_(unit)
@@ -69,7 +69,7 @@ void Form::Move(double left, double top, double width, double height)
 
 void Form::maximize()
 {
-    setGeometry(0, 0, stage_.width(), stage_.height());
+    setGeometry(QRect(QPoint(0, 0), stage_.screenSize()));
 }
 
 void Form::setBackColor(const QColor& color)

@@ -56,6 +56,12 @@ void Label::setHalfWidthBlanks(bool halfWidth)
     update();
 }
 
+void Label::setFitInsideEllipse(bool fit)
+{
+    fitInsideEllipse_ = fit;
+    update();
+}
+
 QString Label::displayText() const
 {
     if (!halfWidthBlanks_) return caption_;
@@ -89,6 +95,7 @@ Control* Label::cloneControl() const
     copy->wordWrap_ = wordWrap_;
     copy->border_ = border_;
     copy->halfWidthBlanks_ = halfWidthBlanks_;
+    copy->fitInsideEllipse_ = fitInsideEllipse_;
     copy->copyCommon(*this);
     return copy;
 }
@@ -102,8 +109,33 @@ void Label::paintEvent(QPaintEvent*)
         p.drawRect(rect().adjusted(0, 0, -1, -1));
     }
     p.setPen(isEnabled() ? ForeColor() : QColor(128, 128, 128));
+    if (fitInsideEllipse_) {
+        paintInsideEllipse(p);
+        return;
+    }
     p.setFont(font());
     int flags = int(alignment_);
     if (wordWrap_ && !autoSize_) flags |= Qt::TextWordWrap;
     p.drawText(rect(), flags, displayText());
+}
+
+void Label::paintInsideEllipse(QPainter& p)
+{
+    const QString text = displayText();
+    if (text.isEmpty()) return;
+    QFont f = font();
+    QRectF ink = QFontMetricsF(f).tightBoundingRect(text);
+    // The ink's corners must lie inside the ellipse: (w/a)^2 + (h/b)^2 <= 1 with a, b the
+    // ellipse's axes.
+    const double a = width(), b = height();
+    const auto fits = [&](const QRectF& r) {
+        return (r.width() / a) * (r.width() / a) + (r.height() / b) * (r.height() / b) <= 1.0;
+    };
+    while (!fits(ink) && f.pixelSize() > 4) {
+        f.setPixelSize(std::max(4, int(f.pixelSize() * 0.95)));
+        ink = QFontMetricsF(f).tightBoundingRect(text);
+    }
+    p.setFont(f);
+    // Centred on the ink, not on the line: digits sit high in a CJK face's line.
+    p.drawText(QPointF(a / 2 - ink.center().x(), b / 2 - ink.center().y()), text);
 }

@@ -3,6 +3,8 @@
 
 #include "ui/Control.h"
 
+class QPainter;
+
 class Label : public Control {
     Q_OBJECT
 public:
@@ -21,6 +23,10 @@ public:
     // Blanks half a character wide, as in the designed 宋体: captions that are laid over
     // each other and line words up with runs of blanks then line up in any font.
     void setHalfWidthBlanks(bool halfWidth);
+    // For a number on a disc: the text is drawn centred on its own ink and, where the
+    // designed size would reach past the disc (a "10" at 72 points), smaller until it fits
+    // inside the ellipse of the label.
+    void setFitInsideEllipse(bool fit);
 
     bool scalesFont() const override { return true; }
     Control* cloneControl() const override;
@@ -31,6 +37,7 @@ protected:
 
 private:
     void fitToCaption();
+    void paintInsideEllipse(QPainter& p);
     QString displayText() const;
 
     QString caption_;
@@ -40,4 +47,5 @@ private:
     bool wordWrap_ = true;
     bool border_ = false;
     bool halfWidthBlanks_ = false;
+    bool fitInsideEllipse_ = false;
 };

@@ -1,20 +1,59 @@
 #include "ui/Stage.h"
 
 #include "ui/Form.h"
+#include "ui/Units.h"
 
 #include <QCloseEvent>
+#include <QPainter>
 #include <QPointer>
 #include <algorithm>
+#include <cmath>
 
 Stage::Stage(QWidget* parent)
     : QWidget(parent)
+    , area_(new QWidget(this))
 {
     setWindowTitle(QStringLiteral("Mindlark"));
     setMouseTracking(true);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, Qt::white);
-    setPalette(pal);
-    setAutoFillBackground(true);
+    area_->setMouseTracking(true);
+    placeArea();
+}
+
+void Stage::setStretch(bool stretch)
+{
+    stretch_ = stretch;
+    placeArea();
+}
+
+void Stage::placeArea()
+{
+    const double sx = double(width()) / DesignWidth;
+    const double sy = double(height()) / DesignHeight;
+    if (stretch_) {
+        scaleX_ = float(sx);
+        scaleY_ = float(sy);
+        area_->setGeometry(rect());
+    } else {
+        // One factor for both directions: the smaller, so the whole design fits.
+        const double s = std::min(sx, sy);
+        scaleX_ = scaleY_ = float(s);
+        const QSize size(int(std::lround(DesignWidth * s)), int(std::lround(DesignHeight * s)));
+        area_->setGeometry(
+            QRect(QPoint((width() - size.width()) / 2, (height() - size.height()) / 2), size));
+    }
+    update();
+}
+
+void Stage::resizeEvent(QResizeEvent*)
+{
+    placeArea();
+}
+
+void Stage::paintEvent(QPaintEvent*)
+{
+    // The margins beside the 4:3 area take the colour of the window in front.
+    QPainter p(this);
+    p.fillRect(rect(), top() ? top()->BackColor() : QColor(Qt::white));
 }
 
 bool Stage::isOpen(const Form* form) const
@@ -65,6 +104,7 @@ void Stage::unloadAll()
 
 void Stage::activateTop()
 {
+    update(); // the margins follow the window in front
     if (Form* form = top()) {
         form->setFocus(Qt::OtherFocusReason);
         form->Form_Activate();

@@ -120,9 +120,7 @@ TEST(Rewards, WindowWithoutStripKeepsScoreOnly)
 TEST(ActivityFrame, BackPictureUnloadsTheWindowAndDropsItsReference)
 {
     StageFixture fx;
-    fx.windows.add(QStringLiteral("FrmTest"), [](AppContext& app) {
-        return new ActivityForm(app, QStringLiteral("FrmTest"));
-    });
+    fx.windows.add(windowOf<ActivityForm>(QStringLiteral("FrmTest")));
     auto* first = fx.windows.open<ActivityForm>(QStringLiteral("FrmTest"));
     ASSERT_NE(first, nullptr);
     EXPECT_EQ(fx.windows.open(QStringLiteral("FrmTest")), first) << "open again shows the same";

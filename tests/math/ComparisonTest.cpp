@@ -2,10 +2,8 @@
 // cover, the rounds of an entry and their wrap-around.
 
 #include "MathFixture.h"
-#include "activities/math/FrmBijiao.h"
-#include "activities/math/FrmBijiaoDa.h"
-#include "activities/math/FrmBijiaoMulu.h"
-#include "activities/math/FrmBijiaoXiao.h"
+#include "activities/math/ComparisonForm.h"
+#include "activities/math/ComparisonMenu.h"
 #include "shell/core/Launcher.h"
 #include "ui/Stage.h"
 
@@ -17,12 +15,12 @@ const QString Big = QStringLiteral("大");
 const QString Small = QStringLiteral("小");
 
 // Opens FrmBijiao on 比较大小 with the pair's places and the asked word scripted.
-FrmBijiao* openComparison(MathFixture& m, std::vector<int> places, std::vector<int> words)
+ComparisonForm* openComparison(MathFixture& m, std::vector<int> places, std::vector<int> words)
 {
     m.fx.app.ComparisonEntry = QStringLiteral("比较大小");
     m.fx.services.scriptPermutation(places);
     m.fx.services.scriptPermutation(words);
-    return m.open<FrmBijiao>("FrmBijiao");
+    return m.open<ComparisonForm>("FrmBijiao");
 }
 
 // The picture on which item (1 answers the first word, 2 the second) stands.
@@ -212,7 +210,7 @@ TEST(ComparisonMenu, ListsTheEntriesOneHundredPixelsApart)
     MathFixture m;
     m.data.addCourse(QStringLiteral("数学课程"),
                      QStringLiteral("[项目]\n项目=比较大小 比较多少 比较长短 比较高矮 比较轻重\n"));
-    auto* menu = m.open<FrmBijiaoMulu>("FrmBijiaoMulu");
+    auto* menu = m.open<ComparisonMenu>("FrmBijiaoMulu");
     ASSERT_NE(menu, nullptr);
     ASSERT_EQ(menu->Label1.count(), 5);
     const QStringList captions{QStringLiteral("比较大小"), QStringLiteral("比较多少"),
@@ -299,6 +297,17 @@ TEST(MathWindows, ComparisonWindowsOpenByTheirOwnNames)
     m.fx.app.ComparisonEntry = QStringLiteral("比较大小");
     for (const char* name : {"FrmBijiao", "FrmBijiaoDa", "FrmBijiaoXiao"})
         EXPECT_NE(m.fx.windows.open(QString::fromLatin1(name)), nullptr) << name;
+}
+
+TEST(ComparisonMenu, AOneEntryValueShowsThatEntryNotOneReadBefore)
+{
+    MathFixture m;
+    m.data.addCourse(QStringLiteral("数学课程"), QStringLiteral("[项目]\n项目=比较长短\n"));
+    m.fx.app.ItemList[1] = QStringLiteral("比较大小"); // what an earlier read left behind
+    auto* menu = m.open<ComparisonMenu>("FrmBijiaoMulu");
+    ASSERT_NE(menu, nullptr);
+    EXPECT_EQ(menu->Label1[0].Caption(), QStringLiteral("比较长短"));
+    EXPECT_FALSE(menu->Label1.exists(1));
 }
 
 } // namespace

@@ -3,9 +3,8 @@
 #include "MathFixture.h"
 #include "activities/math/FrmXunxuDuo.h"
 #include "activities/math/FrmXunxushsh.h"
-#include "activities/math/FrmXunxushshLX.h"
-#include "activities/math/FrmXunxushshW.h"
 #include "activities/math/FrmXunxushshXue.h"
+#include "activities/math/OrdinalRow.h"
 
 #include <gtest/gtest.h>
 
@@ -41,7 +40,7 @@ TEST(CountingRow, BuildsTheRowOfTenCopiesOfTheDrawnPicture)
 {
     MathFixture m;
     scriptRow(m, 2, {3});
-    auto* w = m.open<FrmXunxushshW>("FrmXunxushshW");
+    auto* w = m.open<OrdinalRow>("FrmXunxushshW");
     ASSERT_NE(w, nullptr);
     EXPECT_EQ(visibleOf(w->Image1), AllCells);
     for (int k = 0; k < 10; ++k) {
@@ -161,7 +160,7 @@ TEST_P(FindTheSeventh, JudgesTheClickAndRewardsWithTheNextRow)
     const OrdinalCase c = GetParam();
     MathFixture m;
     scriptRow(m, 1, {7});
-    auto* w = m.open<FrmXunxushshW>("FrmXunxushshW");
+    auto* w = m.open<OrdinalRow>("FrmXunxushshW");
     m.click(&w->Image1[c.clickedCell]);
 
     EXPECT_EQ(m.sounds(), QStringList{c.right ? QStringLiteral("right") : QStringLiteral("error")});
@@ -200,7 +199,7 @@ TEST(FindTheNth, AWrongClickDuringThePauseTurnsTheRoundWrong)
 {
     MathFixture m;
     scriptRow(m, 1, {2});
-    auto* w = m.open<FrmXunxushshW>("FrmXunxushshW");
+    auto* w = m.open<OrdinalRow>("FrmXunxushshW");
     m.click(&w->Image1[1]);
     m.click(&w->Image1[8]);
     EXPECT_EQ(m.sounds(), (QStringList{QStringLiteral("right"), QStringLiteral("error")}));
@@ -214,7 +213,7 @@ TEST(FindTheNthPractice, AWrongClickShowsWhereTheNthPictureIsWithoutRewards)
     m.fx.app.Score = 3;
     m.fx.services.scriptPermutation({1, 2, 3});
     m.fx.services.scriptPermutation(MathFixture::startingAtSecond(10, {4})); // RandomOrder3
-    auto* w = m.open<FrmXunxushshLX>("FrmXunxushshLX");
+    auto* w = m.open<OrdinalRow>("FrmXunxushshLX");
     ASSERT_NE(w, nullptr);
     EXPECT_FALSE(w->hasRewardStrip());
     EXPECT_FALSE(w->ImgHelp->Visible());
@@ -344,6 +343,17 @@ TEST(CountingRow, AMissingOrUnsafePictureNameLeavesBlankCells)
     ASSERT_EQ(m.fx.services.warnings.size(), 2);
     EXPECT_TRUE(m.fx.services.warnings[0].contains(QStringLiteral("没有这张")));
     EXPECT_TRUE(m.fx.services.warnings[1].startsWith(QStringLiteral("Refused")));
+}
+
+TEST(CountingRow, AOneItemValueShowsThatItemNotOneReadBefore)
+{
+    MathFixture m;
+    m.data.addCourse(QStringLiteral("数学课程"), QStringLiteral("[图片]\n图片=梨\n"));
+    m.fx.app.ItemList[1] = QStringLiteral("苹果"); // what an earlier read left behind
+    auto* w = m.open<FrmXunxushsh>("FrmXunxushsh");
+    ASSERT_NE(w, nullptr);
+    EXPECT_TRUE(shows(w->Image1[0].Picture(), Green));
+    EXPECT_TRUE(m.fx.services.warnings.isEmpty());
 }
 
 } // namespace

@@ -6,9 +6,10 @@
 #include <QBuffer>
 #include <algorithm>
 
-MathFixture::MathFixture()
-    : fx(data.root())
+MathFixture::MathFixture(QSize screen, bool stretch)
+    : fx(data.root(), screen)
 {
+    fx.stage.setStretch(stretch);
     registerMathWindows(fx.windows);
     data.addCourse(QStringLiteral("数学课程"), QStringLiteral("[图片]\n"
                                                               "图片=苹果 香蕉 梨\n"

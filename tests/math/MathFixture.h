@@ -13,7 +13,8 @@ class Control;
 class Timer;
 
 struct MathFixture {
-    MathFixture();
+    // A stage of the given size; stretched or, by default, the 4:3 area in its middle.
+    explicit MathFixture(QSize screen = QSize(1024, 768), bool stretch = false);
 
     DataFixture data;
     StageFixture fx;

@@ -274,7 +274,8 @@ TEST(Catalogue, EntriesFollowTheRescaledFirstEntry)
     EXPECT_NEAR(first.Left(), 840 * 1.25, 1e-3);
     EXPECT_NEAR(c.mulu->Label1[9].Left(), first.Left() + 1.5 * first.Width(), 1e-3);
     EXPECT_NEAR(c.mulu->Label1[9].Top(), first.Top() + 4 * (first.Height() + 450), 1e-3);
-    EXPECT_EQ(c.mulu->geometry(), c.fx->stage.rect());
+    EXPECT_EQ(c.mulu->geometry(), QRect(QPoint(0, 0), c.fx->stage.screenSize()));
+    EXPECT_EQ(c.fx->stage.screenSize(), QSize(1280, 960)) << "4:3 on the 5:4 screen";
 }
 
 } // namespace

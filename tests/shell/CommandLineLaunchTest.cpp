@@ -18,7 +18,9 @@ struct Launch : ShellHarness {
         data.addPhoto(QStringLiteral("苹果"), DataFixture::picture());
         data.addPhoto(QStringLiteral("梨"), DataFixture::picture());
         start(QSize(1024, 768), {QStringLiteral("Frmdangtugzh"), QStringLiteral("frmNumjia"),
-                                 QStringLiteral("FrmMemory")});
+                                 QStringLiteral("FrmMemory"), QStringLiteral("FrmBijiaoMulu")});
+        fx->windows.add(
+            windowOf<StubWindow>(QStringLiteral("FrmBijiao"), QStringLiteral("FrmBijiaoMulu")));
     }
     QStringList stack() const
     {
@@ -57,6 +59,15 @@ TEST(CommandLineLaunch, ACatalogueTitleOpensOverItsCatalogue)
     EXPECT_TRUE(
         LaunchFromCommandLine(l.app(), {QStringLiteral("10以内加法"), QStringLiteral("数学"), {}}));
     EXPECT_EQ(l.stack(), (QStringList{QStringLiteral("FrmMulu"), QStringLiteral("frmNumjia")}));
+}
+
+TEST(CommandLineLaunch, AWindowThatOnlyItsMenuOpensOpensTheMenuAndSaysSo)
+{
+    Launch l;
+    EXPECT_TRUE(LaunchFromCommandLine(l.app(), {QStringLiteral("FrmBijiao"), {}, {}}));
+    EXPECT_EQ(l.stack(), QStringList{QStringLiteral("FrmBijiaoMulu")});
+    ASSERT_EQ(l.services().warnings.size(), 1);
+    EXPECT_TRUE(l.services().warnings[0].contains(QStringLiteral("FrmBijiaoMulu")));
 }
 
 TEST(CommandLineLaunch, ATargetWithoutAWindowOpensNothingAndSaysSo)

@@ -31,7 +31,7 @@ TEST_P(HelpScreens, TheHelpWindowIsSmallAndCentredWithItsRulesScaled)
 {
     Help h;
     h.openHelp(GetParam());
-    const QRect stage = h.fx->stage.rect();
+    const QRect stage(QPoint(0, 0), h.fx->stage.screenSize());
     const QRect window = h.help->geometry();
     EXPECT_LT(window.width(), stage.width() / 2);
     EXPECT_NEAR(window.center().x(), stage.center().x(), 1);

@@ -37,9 +37,7 @@ struct MainMenu {
     {
         registerShellWindows(fx.windows);
         for (const char* name : {"FrmMulu", "FrmHelp"})
-            fx.windows.add(QString::fromLatin1(name), [name](AppContext& app) {
-                return new StubWindow(app, QString::fromLatin1(name));
-            });
+            fx.windows.add(windowOf<StubWindow>(QString::fromLatin1(name)));
         menu = fx.windows.open<FrmChoose>(QStringLiteral("FrmChoose"));
     }
 
@@ -151,7 +149,7 @@ TEST(MainMenu, AnimationMovesOnceMoreByTheHorizontalFactor)
 {
     MainMenu m(QSize(1280, 1024));
     EXPECT_NEAR(m.menu->Gif89a1->Left(), 1440 * 1.25 * 1.25, 1e-3);
-    EXPECT_NEAR(m.menu->Gif89a1->Top(), 3240 * (1024 / 768.0f) * 1.25, 1e-2);
+    EXPECT_NEAR(m.menu->Gif89a1->Top(), 3240 * 1.25 * 1.25, 1e-2);
     EXPECT_NEAR(m.menu->Frame1->Left(), m.menu->Gif89a1->Left() + m.menu->Gif89a1->Width() + 13,
                 1e-3);
 

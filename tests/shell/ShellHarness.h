@@ -29,7 +29,7 @@ struct ShellHarness {
         fx = std::make_unique<StageFixture>(data.root(), size);
         registerShellWindows(fx->windows);
         for (const QString& name : stubs)
-            fx->windows.add(name, [name](AppContext& app) { return new StubWindow(app, name); });
+            fx->windows.add(windowOf<StubWindow>(name));
     }
     AppContext& app() { return fx->app; }
     FakeServices& services() { return fx->services; }

@@ -1,6 +1,5 @@
 #include "activities/math/ComparisonForm.h"
 
-#include "frame/Judgement.h"
 #include "frame/Mdljifeng.h"
 #include "shell/core/CourseStore.h"
 #include "shell/core/Mdlmain.h"
@@ -26,8 +25,16 @@ Label* makeQuestionLabel(Form& form, const QString& name, const QColor& colour)
 
 } // namespace
 
-ComparisonForm::ComparisonForm(AppContext& app, const QString& name)
-    : ActivityForm(app, name)
+ComparisonForm::ComparisonForm(AppContext& app, const ComparisonRow& row)
+    : ActivityForm(app, QString::fromUtf8(row.name))
+    , cycle(*this,
+            {.reward = RoundCycle::Reward::WithNextRound,
+             .afterWrong = RoundCycle::AfterWrong::SameAgain},
+            makeJudgementPictures(),
+            {.roundGivesWay = [this] { showPictures(false); },
+             .nextRound = [this] { GetFile(); },
+             .sameAgain = [this] { showPictures(true); }})
+    , row_(row)
 {
     for (int i = 1; i <= 2; ++i) {
         auto* picture = make<Image>(QStringLiteral("Image1"));
@@ -40,19 +47,28 @@ ComparisonForm::ComparisonForm(AppContext& app, const QString& name)
 
     Label3 = makeQuestionLabel(*this, QStringLiteral("Label3"), Qt::black);
     Label4 = makeQuestionLabel(*this, QStringLiteral("Label4"), QColor(230, 0, 0));
+    repeatsInstruction(*Label3);
+    repeatsInstruction(*Label4);
+    // The judgement lies over the pictures and the cover over the judgement.
+    Picture2->raise();
+    Picture3->raise();
+    Picture1->raise();
+}
 
-    pictures_ = GoodBadPictures::make(*this, QStringLiteral("Picture2"), QStringLiteral("Picture3"),
-                                      JudgedAt, Picture2, Picture3);
+// The good and bad pictures and the cover in the window's colour that slides off them.
+Feedback::Kind ComparisonForm::makeJudgementPictures()
+{
+    const GoodBadPictures pictures =
+        GoodBadPictures::make(*this, QStringLiteral("Picture2"), QStringLiteral("Picture3"),
+                              JudgedAt, Picture2, Picture3);
     Picture2->setBackColor(BackColor());
     Picture3->setBackColor(BackColor());
     Picture1 = make<PictureBox>(QStringLiteral("Picture1"));
     Picture1->Move(JudgedAt.left(), JudgedAt.top(), PictureSide, PictureSide);
     Picture1->setBackColor(BackColor());
     Picture1->hide();
-
     Timer1 = makeTimer(QStringLiteral("Timer1"));
-    connect(Timer1, &Timer::Tick, this, [this] { Timer1_Timer(); });
-    cover_.emplace(*Picture1, *Timer1, *Picture2);
+    return Feedback::Cover{SlidingCover(*Picture1, *Timer1, *Picture2), pictures};
 }
 
 QString ComparisonForm::questionText()
@@ -70,7 +86,7 @@ void ComparisonForm::Form_Load()
 {
     ScaleForm(app(), *this);
     InitRewards(*this);
-    AnswerRight = false;
+    cycle.AnswerRight = false;
     app().RoundIndex = 1;
     Words[1] = app().ComparisonEntry.mid(2, 1);
     Words[2] = app().ComparisonEntry.mid(3, 1);
@@ -105,42 +121,35 @@ void ComparisonForm::GetFile()
 // the question, which also cuts the sound "error" short.
 void ComparisonForm::Image1_Click(int i)
 {
-    if (cutsSoundOnClick()) PlayWave(app(), QStringLiteral("无"));
+    if (row_.cutsSoundOnClick) PlayWave(app(), QStringLiteral("无"));
     if (app().RandomOrder[i] == asked_) {
         ++app().RoundIndex;
-        AnswerRight = true;
         Label3->hide();
         Label4->hide();
-        xiao();
+        cycle.answer(true);
     } else {
-        AnswerRight = false;
-        xiao();
+        cycle.answer(false);
         PlayWave(app(), askedWord());
     }
 }
 
-// Shows the judgement under the cover and starts sliding the cover away.
-void ComparisonForm::xiao()
+void ComparisonForm::showPictures(bool shown)
 {
-    PlayJudgement(*this, AnswerRight);
-    pictures_.show(AnswerRight);
-    cover_->start();
+    Image1[1].setVisible(shown);
+    Image1[2].setVisible(shown);
 }
 
-// One step of the slide; once the judgement is uncovered, the reward and then the next pair
-// or the same question again.
-void ComparisonForm::Timer1_Timer()
+// Which word (1 or 2) the next question asks for: the window's own, or either at random.
+int ComparisonForm::drawAskedWord()
 {
-    Image1[1].hide();
-    Image1[2].hide();
-    if (!cover_->step()) return;
-    RewardJudgement(*this, AnswerRight);
-    if (AnswerRight) {
-        GetFile();
-        return;
-    }
-    Image1[1].show();
-    Image1[2].show();
-    Picture1->hide();
-    pictures_.hide();
+    if (row_.askedWord != 0) return row_.askedWord;
+    MakeRandomOrder2(app(), 2);
+    return app().RandomOrder2[1];
+}
+
+// Leaves the comparison; FrmBijiao first cuts short the question still being spoken.
+void ComparisonForm::ImgBack_Click()
+{
+    if (row_.cutsSoundOnBack) PlayWave(app(), QStringLiteral("无"));
+    ActivityForm::ImgBack_Click();
 }

@@ -2,31 +2,43 @@
 // Compare two pictures: a spoken and written question asks for one word of the comparison
 // entry (大 or 小, 多 or 少 ...) and the child clicks the picture it fits. The judgement is
 // uncovered by a sliding cover; a right answer brings the next pair of the entry, a wrong
-// one the same question again. The windows differ in which word they ask for.
+// one the same question again. The three windows (and their three menus) are rows of one
+// table: they differ in which word they ask for and in when they cut a sound short.
 
 #include "frame/ActivityForm.h"
-#include "frame/GoodBadPictures.h"
-#include "frame/SlidingCover.h"
+#include "frame/RoundCycle.h"
 #include "ui/PictureBox.h"
 #include "ui/Timer.h"
 
-#include <optional>
+struct ComparisonRow {
+    const char* menu;      // the menu of the entries that opens the window
+    const char* name;      // the comparison window
+    int askedWord;         // 1 or 2: always that word of the entry; 0: either, drawn each round
+    bool cutsSoundOnClick; // every click first silences a sound still playing
+    bool cutsSoundOnBack;  // leaving silences the question still being spoken
+};
+
+inline constexpr ComparisonRow ComparisonRows[] = {
+    {"FrmBijiaoMulu", "FrmBijiao", 0, false, true},
+    {"FrmBijiaoMuluda", "FrmBijiaoDa", 1, true, false},
+    {"FrmBijiaoMuluxiao", "FrmBijiaoXiao", 2, true, false},
+};
 
 class ComparisonForm : public ActivityForm {
     Q_OBJECT
 public:
-    ComparisonForm(AppContext& app, const QString& name);
+    ComparisonForm(AppContext& app, const ComparisonRow& row);
 
     ControlArray<Image> Image1; // elements 1 and 2
     Label* Label3;
     Label* Label4;
-    PictureBox* Picture1; // the cover
     PictureBox* Picture2; // good
     PictureBox* Picture3; // bad
-    Timer* Timer1;
+    PictureBox* Picture1; // the cover
+    Timer* Timer1;        // the slide of the cover
+    RoundCycle cycle;
 
     QString Words[3]; // 1 and 2
-    bool AnswerRight = false;
     // The word that the question asks for now.
     const QString& askedWord() const { return Words[asked_]; }
 
@@ -37,18 +49,15 @@ public:
     static QString wordsText(const QString& word);
 
 protected:
-    // Which word (1 or 2) the next question asks for.
-    virtual int drawAskedWord() = 0;
-    // Windows that ask for a fixed word cut any sound still playing at every click.
-    virtual bool cutsSoundOnClick() const = 0;
-
-    void GetFile();
-    void Image1_Click(int i);
-    void xiao();
-    void Timer1_Timer();
+    void ImgBack_Click() override;
 
 private:
-    GoodBadPictures pictures_;
-    std::optional<SlidingCover> cover_;
+    Feedback::Kind makeJudgementPictures();
+    void GetFile();
+    void Image1_Click(int i);
+    void showPictures(bool shown);
+    int drawAskedWord();
+
+    const ComparisonRow& row_;
     int asked_ = 1;
 };

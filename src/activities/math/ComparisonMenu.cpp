@@ -1,5 +1,6 @@
 #include "activities/math/ComparisonMenu.h"
 
+#include "shell/core/CourseItems.h"
 #include "shell/core/CourseStore.h"
 #include "shell/core/Mdlmain.h"
 #include "shell/core/WindowRegistry.h"
@@ -7,10 +8,9 @@
 const QColor ComparisonMenu::Highlighted(0, 255, 255);
 const QColor ComparisonMenu::Plain(192, 255, 255);
 
-ComparisonMenu::ComparisonMenu(AppContext& app, const QString& name,
-                               const QString& comparisonWindow)
-    : ActivityForm(app, name, ScaleUnit::Pixels, Strip::WithoutRewards)
-    , comparisonWindow_(comparisonWindow)
+ComparisonMenu::ComparisonMenu(AppContext& app, const ComparisonRow& row)
+    : ActivityForm(app, QString::fromUtf8(row.menu), ScaleUnit::Pixels, Strip::WithoutRewards)
+    , row_(row)
 {
     // The light captions stand on a deep blue ground.
     Picture1 = make<PictureBox>(QStringLiteral("Picture1"));
@@ -38,7 +38,8 @@ void ComparisonMenu::Form_Load()
     ImgHelp->hide();
     LoadCourseItems(app(), *Txtini, QStringLiteral("项目"), QStringLiteral("项目"),
                     QStringLiteral("数学课程"));
-    const int count = app().ItemCount;
+    const QStringList entries = ItemsJustRead(app(), *Txtini);
+    const int count = int(entries.size());
     for (int i = 1; i < count; ++i) {
         Label& entry = Label1.Load(i);
         entry.ZOrder();
@@ -46,14 +47,14 @@ void ComparisonMenu::Form_Load()
         entry.show();
     }
     for (int i = 0; i < count; ++i)
-        Label1[i].setCaption(app().ItemList[i + 1]);
+        Label1[i].setCaption(entries[i]);
 }
 
 // Opens the comparison of the chosen entry over the menu.
 void ComparisonMenu::Label1_Click(int k)
 {
     app().ComparisonEntry = Label1[k].Caption();
-    if (app().windows) app().windows->open(comparisonWindow_);
+    if (app().windows) app().windows->open(QString::fromUtf8(row_.name));
 }
 
 // Lights up the entry under the pointer.

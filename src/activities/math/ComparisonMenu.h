@@ -2,13 +2,14 @@
 // A menu of the comparison entries of the course (比较大小, 比较多少 ...), one below the
 // other; choosing one opens the comparison window of the menu.
 
+#include "activities/math/ComparisonForm.h"
 #include "frame/ActivityForm.h"
 #include "ui/PictureBox.h"
 
 class ComparisonMenu : public ActivityForm {
     Q_OBJECT
 public:
-    ComparisonMenu(AppContext& app, const QString& name, const QString& comparisonWindow);
+    ComparisonMenu(AppContext& app, const ComparisonRow& row);
 
     ControlArray<Label> Label1;
     PictureBox* Picture1;
@@ -23,5 +24,5 @@ private:
     void Label1_MouseMove(int k);
     void Picture1_MouseMove();
 
-    QString comparisonWindow_;
+    const ComparisonRow& row_;
 };

@@ -2,6 +2,7 @@
 
 #include "frame/DataPictures.h"
 #include "frame/Mdljifeng.h"
+#include "shell/core/CourseItems.h"
 #include "shell/core/CourseStore.h"
 #include "shell/core/Mdlmain.h"
 
@@ -16,8 +17,9 @@ const QColor DiscYellow(255, 214, 0);
 
 } // namespace
 
-CountingRow::CountingRow(AppContext& app, const Design& design)
-    : ActivityForm(app, design.name, ScaleUnit::Pixels, design.strip)
+CountingRow::CountingRow(AppContext& app, const QString& name, const Design& design)
+    : ActivityForm(app, name, ScaleUnit::Pixels, design.strip)
+    , cycle(*this, design.rules, feedbackFor(design), hooks())
 {
     auto* cell = make<Image>(QStringLiteral("Image1"));
     cell->Move(CellLeft, design.rowTop, CellSide, CellSide);
@@ -36,23 +38,34 @@ CountingRow::CountingRow(AppContext& app, const Design& design)
     if (design.numbered) {
         Label* number =
             makeNumberLabel(QStringLiteral("Label1"), CellLeft, design.rowTop, CellSide, CellSide);
-        number->setAlignment(Qt::AlignCenter);
+        number->setFitInsideEllipse(true); // "10" stays on its disc
         number->hide();
         Label1.setDesigned(number);
     }
+}
 
-    if (design.judgedAt) {
-        const QRectF at(*design.judgedAt, QSizeF(JudgedSide, JudgedSide));
-        pauses_.emplace(*this, *(Timer2 = makeTimer(QStringLiteral("Timer2"))),
-                        *(Timer1 = makeTimer(QStringLiteral("Timer1"))),
-                        GoodBadPictures::make(*this, QStringLiteral("Imggood"),
-                                              QStringLiteral("Imgbad"), at, Imggood, Imgbad));
-    } else {
-        Timer1 = makeTimer(QStringLiteral("Timer1"));
-        Timer2 = makeTimer(QStringLiteral("Timer2"));
-    }
-    connect(Timer1, &Timer::Tick, this, [this] { Timer1_Timer(); });
-    connect(Timer2, &Timer::Tick, this, [this] { Timer2_Timer(); });
+// The answer stays in view on Timer2, the good or bad picture on Timer1; a window without
+// those pictures just pauses on Timer1.
+Feedback::Kind CountingRow::feedbackFor(const Design& design)
+{
+    if (!design.judgedAt) return Feedback::Pause{*Timer1, design.answerInViewMs};
+    const QRectF at(*design.judgedAt, QSizeF(JudgedSide, JudgedSide));
+    return Feedback::PauseThenPicture{*Timer2, design.answerInViewMs, *Timer1,
+                                      GoodBadPictures::make(*this, QStringLiteral("Imggood"),
+                                                            QStringLiteral("Imgbad"), at, Imggood,
+                                                            Imgbad)};
+}
+
+RoundCycle::Hooks CountingRow::hooks()
+{
+    return {.roundGivesWay =
+                [this] {
+                    hideRow();
+                    hideTarget();
+                    ClickCount = 0;
+                },
+            .nextRound = [this] { newRow(); },
+            .sameAgain = [this] { newRow(); }};
 }
 
 Label* CountingRow::makeNumberLabel(const QString& name, double left, double top, double width,
@@ -75,6 +88,7 @@ void CountingRow::Form_Load()
         ImgHelp->hide();
     LoadCourseItems(app(), *Txtini, QStringLiteral("图片"), QStringLiteral("图片"),
                     QStringLiteral("数学课程"));
+    items_ = ItemsJustRead(app(), *Txtini);
     Image1[0].setPicture(drawRowPicture());
     drawTarget();
     ClickCount = 0;
@@ -104,8 +118,9 @@ void CountingRow::Form_Load()
 QPixmap CountingRow::drawRowPicture()
 {
     MakeRandomOrder(app(), app().ItemCount);
+    const int drawn = app().RandomOrder[1] - 1;
     return LoadDataPicture(app(), QStringLiteral("pic/sxpic"),
-                           app().ItemList[app().RandomOrder[1]]);
+                           drawn >= 0 && drawn < items_.size() ? items_[drawn] : QString());
 }
 
 void CountingRow::markCell(int k)
@@ -124,23 +139,10 @@ void CountingRow::hideRow()
     }
 }
 
-void CountingRow::Timer2_Timer()
+void CountingRow::newRow()
 {
-    pauses_->showJudgement();
-    hideRow();
-    hideTarget();
-    ClickCount = 0;
-}
-
-void CountingRow::Timer1_Timer()
-{
-    if (pauses_)
-        pauses_->endJudgement();
-    else
-        Timer1->stop();
     ClickCount = 0;
     const QPixmap picture = drawRowPicture();
-    rewardNewRow();
     for (int k = 0; k < Cells; ++k) {
         Image1[k].setPicture(picture);
         Image1[k].show();

@@ -1,6 +1,5 @@
 #include "activities/math/FrmXunxuDuo.h"
 
-#include "frame/Judgement.h"
 #include "shell/core/Mdlmain.h"
 
 namespace {
@@ -12,9 +11,15 @@ constexpr double TargetSide = 97;
 
 } // namespace
 
-FrmXunxuDuo::FrmXunxuDuo(AppContext& app)
-    : CountingRow(app,
-                  {QStringLiteral("FrmXunxuDuo"), 320, true, Strip::WithRewards, QPointF(400, 304)})
+FrmXunxuDuo::FrmXunxuDuo(AppContext& app, const QString& name)
+    : CountingRow(app, name,
+                  {320,
+                   true,
+                   Strip::WithRewards,
+                   QPointF(400, 304),
+                   {.reward = RoundCycle::Reward::WithNextRound,
+                    .afterWrong = RoundCycle::AfterWrong::NextRound},
+                   700})
 {
     for (int i = 0; i < Targets; ++i) {
         auto* disc = make<Shape>(QStringLiteral("Shape2"), Shape::Kind::Circle);
@@ -24,8 +29,9 @@ FrmXunxuDuo::FrmXunxuDuo(AppContext& app)
         Shape2.setDesigned(i, disc);
         Label* number = makeNumberLabel(QStringLiteral("Label2"), TargetLefts[i], TargetTop,
                                         TargetSide, TargetSide);
-        number->setAlignment(Qt::AlignCenter);
+        number->setFitInsideEllipse(true); // "10" stays on its disc
         Label2.setDesigned(i, number);
+        repeatsInstruction(*number);
     }
 }
 
@@ -40,9 +46,9 @@ void FrmXunxuDuo::Image1_Click(int k)
     for (int i = 1; inOrder && i <= Targets; ++i)
         inOrder = ClickedPositions[i] == app().RandomOrder2[i + 1];
     if (inOrder)
-        judge(true, 700);
+        cycle.answer(true);
     else if (ClickCount > Targets - 1)
-        judge(false, 700);
+        cycle.answer(false);
 }
 
 // Four new positions to find.
@@ -62,9 +68,4 @@ void FrmXunxuDuo::hideTarget()
         Label2[i].hide();
         Shape2[i].hide();
     }
-}
-
-void FrmXunxuDuo::rewardNewRow()
-{
-    RewardJudgement(*this, AnswerRight());
 }

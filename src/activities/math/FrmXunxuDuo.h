@@ -9,7 +9,7 @@
 class FrmXunxuDuo : public CountingRow {
     Q_OBJECT
 public:
-    explicit FrmXunxuDuo(AppContext& app);
+    FrmXunxuDuo(AppContext& app, const QString& name);
 
     ControlArray<Label> Label2;
     ControlArray<Shape> Shape2;
@@ -20,5 +20,4 @@ protected:
     void Image1_Click(int k) override;
     void drawTarget() override;
     void hideTarget() override;
-    void rewardNewRow() override;
 };

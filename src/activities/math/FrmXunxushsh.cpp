@@ -1,14 +1,20 @@
 #include "activities/math/FrmXunxushsh.h"
 
-#include "frame/Judgement.h"
 #include "shell/core/Mdlmain.h"
 
-FrmXunxushsh::FrmXunxushsh(AppContext& app)
-    : CountingRow(
-          app, {QStringLiteral("FrmXunxushsh"), 272, false, Strip::WithRewards, QPointF(392, 296)})
+FrmXunxushsh::FrmXunxushsh(AppContext& app, const QString& name)
+    : CountingRow(app, name,
+                  {272,
+                   false,
+                   Strip::WithRewards,
+                   QPointF(392, 296),
+                   {.reward = RoundCycle::Reward::AtAnswer,
+                    .afterWrong = RoundCycle::AfterWrong::NextRound},
+                   1000})
 {
     Label2 = makeNumberLabel(QStringLiteral("Label2"), 472, 96, 49, 97);
     Label2->setAutoSize(true); // "10" is wider than the one digit the design leaves room for
+    repeatsInstruction(*Label2);
 
     Command1 = make<Button>(QStringLiteral("Command1"), QStringLiteral("确   定"));
     Command1->Move(440, 568, 105, 65);
@@ -27,9 +33,7 @@ void FrmXunxushsh::Image1_Click(int k)
 // Judges the count; right or wrong, the row ends after the pauses.
 void FrmXunxushsh::Command1_Click()
 {
-    const bool right = ClickCount == app().RandomOrder2[2];
-    judge(right, 1000);
-    RewardJudgement(*this, right);
+    cycle.answer(ClickCount == app().RandomOrder2[2]);
 }
 
 // A new number to count to, and the button to confirm it.

@@ -8,7 +8,7 @@
 class FrmXunxushsh : public CountingRow {
     Q_OBJECT
 public:
-    explicit FrmXunxushsh(AppContext& app);
+    FrmXunxushsh(AppContext& app, const QString& name);
 
     Label* Label2;
     Button* Command1;

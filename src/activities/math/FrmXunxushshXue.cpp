@@ -1,7 +1,15 @@
 #include "activities/math/FrmXunxushshXue.h"
 
-FrmXunxushshXue::FrmXunxushshXue(AppContext& app)
-    : CountingRow(app, {QStringLiteral("FrmXunxushshXue"), 272, true, Strip::WithRewards, {}})
+FrmXunxushshXue::FrmXunxushshXue(AppContext& app, const QString& name)
+    : CountingRow(app, name,
+                  {272,
+                   true,
+                   Strip::WithRewards,
+                   std::nullopt,
+                   {.sound = RoundCycle::Sound::Silent,
+                    .reward = RoundCycle::Reward::Never,
+                    .afterWrong = RoundCycle::AfterWrong::NextRound},
+                   1000})
 {
 }
 
@@ -11,5 +19,5 @@ void FrmXunxushshXue::Image1_Click(int k)
 {
     ++ClickCount;
     markCell(k);
-    if (ClickCount == 10) Timer1->start(1000);
+    if (ClickCount == 10) cycle.answer(true);
 }

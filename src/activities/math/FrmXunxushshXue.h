@@ -7,7 +7,7 @@
 class FrmXunxushshXue : public CountingRow {
     Q_OBJECT
 public:
-    explicit FrmXunxushshXue(AppContext& app);
+    FrmXunxushshXue(AppContext& app, const QString& name);
 
 protected:
     void Image1_Click(int k) override;

@@ -1,38 +1,30 @@
 #include "activities/math/MathWindows.h"
 
-#include "activities/math/FrmBijiao.h"
-#include "activities/math/FrmBijiaoDa.h"
-#include "activities/math/FrmBijiaoMulu.h"
-#include "activities/math/FrmBijiaoMuluda.h"
-#include "activities/math/FrmBijiaoMuluxiao.h"
-#include "activities/math/FrmBijiaoXiao.h"
+#include "activities/math/ComparisonForm.h"
+#include "activities/math/ComparisonMenu.h"
 #include "activities/math/FrmXunxuDuo.h"
 #include "activities/math/FrmXunxushsh.h"
-#include "activities/math/FrmXunxushshLX.h"
-#include "activities/math/FrmXunxushshW.h"
 #include "activities/math/FrmXunxushshXue.h"
+#include "activities/math/OrdinalRow.h"
 #include "shell/core/WindowRegistry.h"
-
-namespace {
-
-template <class T> void add(WindowRegistry& windows, const char* name)
-{
-    windows.add(QString::fromLatin1(name), [](AppContext& app) { return new T(app); });
-}
-
-} // namespace
 
 void registerMathWindows(WindowRegistry& windows)
 {
-    add<FrmXunxushshXue>(windows, "FrmXunxushshXue");
-    add<FrmXunxushshLX>(windows, "FrmXunxushshLX");
-    add<FrmXunxushshW>(windows, "FrmXunxushshW");
-    add<FrmXunxushsh>(windows, "FrmXunxushsh");
-    add<FrmXunxuDuo>(windows, "FrmXunxuDuo");
-    add<FrmBijiaoMulu>(windows, "FrmBijiaoMulu");
-    add<FrmBijiaoMuluda>(windows, "FrmBijiaoMuluda");
-    add<FrmBijiaoMuluxiao>(windows, "FrmBijiaoMuluxiao");
-    add<FrmBijiao>(windows, "FrmBijiao");
-    add<FrmBijiaoDa>(windows, "FrmBijiaoDa");
-    add<FrmBijiaoXiao>(windows, "FrmBijiaoXiao");
+    windows.add({
+        windowOf<FrmXunxushshXue>(QStringLiteral("FrmXunxushshXue")),
+        windowOfRow<OrdinalRow>(OrdinalRow::Rows[0]),
+        windowOfRow<OrdinalRow>(OrdinalRow::Rows[1]),
+        windowOf<FrmXunxushsh>(QStringLiteral("FrmXunxushsh")),
+        windowOf<FrmXunxuDuo>(QStringLiteral("FrmXunxuDuo")),
+    });
+    for (const ComparisonRow& row : ComparisonRows) {
+        windows.add({QString::fromUtf8(row.menu), [&row](AppContext& app, const QString&) -> Form* {
+                         return new ComparisonMenu(app, row);
+                     }});
+        windows.add(windowOfRow<ComparisonForm>(row, QString::fromUtf8(row.menu)));
+    }
+
+    // Addition, subtraction and fill-in; number decomposition; quantities and number cards.
+
+    // The hundred board and sorting.
 }

@@ -110,7 +110,34 @@ template <class Range> QString find(const Range& titles, const QString& title)
     return {};
 }
 
+template <class Range> std::vector<TitleEntry> entries(const Range& titles)
+{
+    std::vector<TitleEntry> result;
+    for (const Title& t : titles)
+        result.push_back({QString::fromUtf16(t.title), QString::fromLatin1(t.window)});
+    return result;
+}
+
+std::span<const Title> catalogueSteps()
+{
+    return std::span(chooserTitles.begin() + catalogueStepsFirst,
+                     chooserTitles.begin() + catalogueStepsEnd);
+}
+
 } // namespace
+
+std::vector<TitleEntry> titlesOf(TitleTable table)
+{
+    switch (table) {
+    case TitleTable::Catalogue:
+        return entries(catalogueTitles);
+    case TitleTable::CatalogueSteps:
+        return entries(catalogueSteps());
+    case TitleTable::Chooser:
+        return entries(chooserTitles);
+    }
+    return {};
+}
 
 QString windowForTitle(TitleTable table, const QString& title)
 {
@@ -118,9 +145,7 @@ QString windowForTitle(TitleTable table, const QString& title)
     case TitleTable::Catalogue:
         return find(catalogueTitles, title);
     case TitleTable::CatalogueSteps:
-        return find(std::span(chooserTitles.begin() + catalogueStepsFirst,
-                              chooserTitles.begin() + catalogueStepsEnd),
-                    title);
+        return find(catalogueSteps(), title);
     case TitleTable::Chooser:
         return find(chooserTitles, title);
     }

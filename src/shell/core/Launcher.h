@@ -7,12 +7,20 @@
 
 #include <QString>
 #include <initializer_list>
+#include <vector>
 
 enum class TitleTable {
     Catalogue,      // catalogue captions of the areas 数学, 认知, 填色
     CatalogueSteps, // the chooser's step titles that the catalogue also accepts
     Chooser,        // the activity chooser's step titles
 };
+
+struct TitleEntry {
+    QString title;
+    QString window;
+};
+// Every title of a table with its window, in the order they are compared.
+std::vector<TitleEntry> titlesOf(TitleTable table);
 
 // The window a title names in a table, or an empty string.
 QString windowForTitle(TitleTable table, const QString& title);

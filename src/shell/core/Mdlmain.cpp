@@ -11,12 +11,11 @@
 
 void ScaleForm(AppContext& app, Form& form)
 {
-    const QSize screen = app.stage ? app.stage->size() : QSize(DesignWidth, DesignHeight);
-    app.ScaleX = float(screen.width()) / float(DesignWidth);
-    app.ScaleY = float(screen.height()) / float(DesignHeight);
-    // A screen exactly as wide or exactly as high as the design keeps the design in both
-    // directions.
-    if (app.ScaleX == 1.0f || app.ScaleY == 1.0f) return;
+    app.ScaleX = app.stage ? app.stage->scaleX() : 1.0f;
+    app.ScaleY = app.stage ? app.stage->scaleY() : 1.0f;
+    // A screen the size of the design keeps the design. (On a stretched stage a window is
+    // rescaled even when one factor is exactly 1, so that it always fills the screen.)
+    if (app.ScaleX == 1.0f && app.ScaleY == 1.0f) return;
     const double sx = app.ScaleX;
     const double sy = app.ScaleY;
     form.Move(form.Left() * sx, form.Top() * sy, form.Width() * sx, form.Height() * sy);

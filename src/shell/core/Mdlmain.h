@@ -6,7 +6,8 @@
 
 class Form;
 
-// Rescales a window designed for 1024 x 768 to the stage, unless one factor is exactly 1.
+// Rescales a window designed for 1024 x 768 to the screen area of the stage, unless the
+// area is the size of the design.
 void ScaleForm(AppContext& app, Form& form);
 
 // Permutations of 1..n into RandomOrder, RandomOrder2, RandomOrder3 (positions 1..n).

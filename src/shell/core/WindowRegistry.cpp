@@ -8,9 +8,23 @@ WindowRegistry::WindowRegistry(AppContext& app)
 {
 }
 
-void WindowRegistry::add(const QString& windowName, WindowFactory factory)
+void WindowRegistry::add(WindowDescriptor descriptor)
 {
-    factories_.insert(windowName, std::move(factory));
+    const QString name = descriptor.name;
+    if (!descriptors_.contains(name)) order_.push_back(name);
+    descriptors_.insert(name, std::move(descriptor));
+}
+
+void WindowRegistry::add(std::initializer_list<WindowDescriptor> descriptors)
+{
+    for (const WindowDescriptor& d : descriptors)
+        add(d);
+}
+
+const WindowDescriptor* WindowRegistry::descriptor(const QString& windowName) const
+{
+    const auto it = descriptors_.constFind(windowName);
+    return it == descriptors_.constEnd() ? nullptr : &*it;
 }
 
 Form* WindowRegistry::find(const QString& windowName) const
@@ -22,9 +36,9 @@ Form* WindowRegistry::find(const QString& windowName) const
 Form* WindowRegistry::get(const QString& windowName)
 {
     if (Form* form = find(windowName)) return form;
-    const auto factory = factories_.constFind(windowName);
-    if (factory == factories_.constEnd()) return nullptr;
-    Form* form = (*factory)(app_);
+    const WindowDescriptor* d = descriptor(windowName);
+    if (!d) return nullptr;
+    Form* form = d->make(app_, d->name);
     open_.insert(windowName, form);
     return form;
 }

@@ -1,25 +1,30 @@
 #pragma once
-// The program-wide references to the windows. Each window kind registers a factory under
-// its window name; a window is created on first use, shown again while it is open, and
+// The program-wide references to the windows. Each window is registered once by its
+// descriptor; a window is created on first use, shown again while it is open, and
 // forgotten when it unloads, so the next opening loads it afresh.
 
 #include "shell/core/AppContext.h"
+#include "shell/core/WindowDescriptor.h"
 
 #include <QHash>
 #include <QPointer>
-#include <functional>
+#include <initializer_list>
+#include <vector>
 
 class Form;
 class Stage;
-
-using WindowFactory = std::function<Form*(AppContext&)>;
 
 class WindowRegistry {
 public:
     explicit WindowRegistry(AppContext& app);
 
-    void add(const QString& windowName, WindowFactory factory);
-    bool has(const QString& windowName) const { return factories_.contains(windowName); }
+    void add(WindowDescriptor descriptor);
+    void add(std::initializer_list<WindowDescriptor> descriptors);
+    bool has(const QString& windowName) const { return descriptors_.contains(windowName); }
+    // The descriptor of a registered window, or null.
+    const WindowDescriptor* descriptor(const QString& windowName) const;
+    // Every registered window name, in the order of registration.
+    const std::vector<QString>& names() const { return order_; }
 
     // The open window of that name, or null.
     Form* find(const QString& windowName) const;
@@ -44,6 +49,7 @@ public:
 
 private:
     AppContext& app_;
-    QHash<QString, WindowFactory> factories_;
+    QHash<QString, WindowDescriptor> descriptors_;
+    std::vector<QString> order_;
     QHash<QString, QPointer<Form>> open_;
 };

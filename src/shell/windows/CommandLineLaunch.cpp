@@ -7,9 +7,25 @@
 #include "shell/windows/FrmChoosekecheng.h"
 #include "shell/windows/FrmMulu.h"
 
-bool LaunchFromCommandLine(AppContext& app, const LaunchRequest& request)
+namespace {
+
+// A window that only its menu opens needs what the child chooses there: it opens the menu.
+LaunchRequest throughItsMenu(AppContext& app, LaunchRequest request)
+{
+    const WindowDescriptor* d = app.windows->descriptor(request.target);
+    if (!d || d->openedFrom.isEmpty()) return request;
+    app.services.warn(QStringLiteral("--launch %1: it opens from its menu, so the menu %2 opens")
+                          .arg(request.target, d->openedFrom));
+    request.target = d->openedFrom;
+    return request;
+}
+
+} // namespace
+
+bool LaunchFromCommandLine(AppContext& app, const LaunchRequest& asked)
 {
     WindowRegistry& windows = *app.windows;
+    const LaunchRequest request = throughItsMenu(app, asked);
     // A lesson belongs to an area that has lessons; without one, the first of them.
     const QString area =
         !request.area.isEmpty() || request.lesson.isEmpty() ? request.area : QStringLiteral("语言");

@@ -19,8 +19,8 @@ DialogForm::DialogForm(AppContext& app, const QString& name, double width, doubl
 void DialogForm::scaleAndCentre()
 {
     ScaleForm(app_, *this);
-    const double stageWidth = fromPixels(stage().width(), unit());
-    const double stageHeight = fromPixels(stage().height(), unit());
+    const double stageWidth = fromPixels(stage().screenSize().width(), unit());
+    const double stageHeight = fromPixels(stage().screenSize().height(), unit());
     Move((stageWidth - Width()) / 2, (stageHeight - Height()) / 2, Width(), Height());
 }
 

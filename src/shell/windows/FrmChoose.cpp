@@ -6,8 +6,8 @@
 #include "ui/Artwork.h"
 #include "ui/Stage.h"
 
-FrmChoose::FrmChoose(AppContext& app)
-    : Form(*app.stage, QStringLiteral("FrmChoose"), ScaleUnit::Twips)
+FrmChoose::FrmChoose(AppContext& app, const QString& name)
+    : Form(*app.stage, name, ScaleUnit::Twips)
     , app_(app)
 {
     setCaption(QStringLiteral("Mindlark"));

@@ -13,7 +13,7 @@
 class FrmChoose : public Form {
     Q_OBJECT
 public:
-    explicit FrmChoose(AppContext& app);
+    FrmChoose(AppContext& app, const QString& name);
 
     struct Area {
         QString name;                  // as stored in CurrentArea

@@ -18,8 +18,8 @@ const QString Song = QStringLiteral("宋体");
 
 } // namespace
 
-FrmChoosekecheng::FrmChoosekecheng(AppContext& app)
-    : Form(*app.stage, QStringLiteral("FrmChoosekecheng"), ScaleUnit::Twips)
+FrmChoosekecheng::FrmChoosekecheng(AppContext& app, const QString& name)
+    : Form(*app.stage, name, ScaleUnit::Twips)
     , app_(app)
 {
     setBackColor(QColor(255, 248, 225));

@@ -15,7 +15,7 @@
 class FrmChoosekecheng : public Form {
     Q_OBJECT
 public:
-    explicit FrmChoosekecheng(AppContext& app);
+    FrmChoosekecheng(AppContext& app, const QString& name);
 
     // Steps holds 50 titles; further steps of an area are not shown.
     static constexpr int MaxSteps = 50;

@@ -15,8 +15,8 @@ QColor buttonText()
 
 } // namespace
 
-FrmHelp::FrmHelp(AppContext& app)
-    : DialogForm(app, QStringLiteral("FrmHelp"), 5400, 4320)
+FrmHelp::FrmHelp(AppContext& app, const QString& name)
+    : DialogForm(app, name, 5400, 4320)
 {
     setCaption(QStringLiteral("Help"));
 

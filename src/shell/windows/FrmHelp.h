@@ -11,7 +11,7 @@
 class FrmHelp : public DialogForm {
     Q_OBJECT
 public:
-    explicit FrmHelp(AppContext& app);
+    FrmHelp(AppContext& app, const QString& name);
 
     Image* Image1;
     ControlArray<Line> Line3;

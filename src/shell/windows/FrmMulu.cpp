@@ -15,8 +15,8 @@ const QString Song = QStringLiteral("宋体");
 
 } // namespace
 
-FrmMulu::FrmMulu(AppContext& app)
-    : Form(*app.stage, QStringLiteral("FrmMulu"), ScaleUnit::Twips)
+FrmMulu::FrmMulu(AppContext& app, const QString& name)
+    : Form(*app.stage, name, ScaleUnit::Twips)
     , app_(app)
 {
     setBackColor(QColor(255, 248, 225));

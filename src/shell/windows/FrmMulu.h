@@ -16,7 +16,7 @@
 class FrmMulu : public Form {
     Q_OBJECT
 public:
-    explicit FrmMulu(AppContext& app);
+    FrmMulu(AppContext& app, const QString& name);
 
     static constexpr int EntriesPerPage = 10;
 

@@ -9,10 +9,11 @@
 
 void registerShellWindows(WindowRegistry& windows)
 {
-    windows.add(QStringLiteral("FrmChoose"), [](AppContext& app) { return new FrmChoose(app); });
-    windows.add(QStringLiteral("FrmMulu"), [](AppContext& app) { return new FrmMulu(app); });
-    windows.add(QStringLiteral("FrmChoosekecheng"),
-                [](AppContext& app) { return new FrmChoosekecheng(app); });
-    windows.add(QStringLiteral("FrmHelp"), [](AppContext& app) { return new FrmHelp(app); });
-    windows.add(QStringLiteral("frmAbout"), [](AppContext& app) { return new frmAbout(app); });
+    windows.add({
+        windowOf<FrmChoose>(QStringLiteral("FrmChoose")),
+        windowOf<FrmMulu>(QStringLiteral("FrmMulu")),
+        windowOf<FrmChoosekecheng>(QStringLiteral("FrmChoosekecheng")),
+        windowOf<FrmHelp>(QStringLiteral("FrmHelp")),
+        windowOf<frmAbout>(QStringLiteral("frmAbout")),
+    });
 }

@@ -3,8 +3,8 @@
 #include "shell/windows/Product.h"
 #include "ui/Artwork.h"
 
-frmAbout::frmAbout(AppContext& app)
-    : DialogForm(app, QStringLiteral("frmAbout"), 6600, 4200)
+frmAbout::frmAbout(AppContext& app, const QString& name)
+    : DialogForm(app, name, 6600, 4200)
 {
     setCaption(QStringLiteral("About ") + Product::Name);
 

@@ -9,7 +9,7 @@
 class frmAbout : public DialogForm {
     Q_OBJECT
 public:
-    explicit frmAbout(AppContext& app);
+    frmAbout(AppContext& app, const QString& name);
 
     Image* Image1;
     Label* Label1;

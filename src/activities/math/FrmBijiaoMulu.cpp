@@ -1,6 +1,0 @@
-#include "activities/math/FrmBijiaoMulu.h"
-
-FrmBijiaoMulu::FrmBijiaoMulu(AppContext& app)
-    : ComparisonMenu(app, QStringLiteral("FrmBijiaoMulu"), QStringLiteral("FrmBijiao"))
-{
-}

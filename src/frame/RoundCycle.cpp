@@ -1,0 +1,119 @@
+#include "frame/RoundCycle.h"
+
+#include "frame/ActivityForm.h"
+#include "frame/Mdljifeng.h"
+#include "shell/core/Mdlmain.h"
+#include "ui/Timer.h"
+
+namespace {
+
+template <class... F> struct Overloaded : F... {
+    using F::operator()...;
+};
+template <class... F> Overloaded(F...) -> Overloaded<F...>;
+
+void reward(ActivityForm& form, bool right)
+{
+    if (right)
+        RewardRight(form);
+    else
+        RewardWrong(form);
+}
+
+} // namespace
+
+RoundCycle::RoundCycle(ActivityForm& form, Rules rules, Feedback::Kind feedback, Hooks hooks)
+    : form_(form)
+    , rules_(rules)
+    , feedback_(std::move(feedback))
+    , hooks_(std::move(hooks))
+{
+    std::visit(Overloaded{
+                   [](Feedback::None&) {},
+                   [this](Feedback::Pause& f) {
+                       QObject::connect(&f.timer, &Timer::Tick, &form_, [this, &f] {
+                           f.timer.stop();
+                           endFeedback();
+                       });
+                   },
+                   [this](Feedback::Picture& f) {
+                       QObject::connect(&f.timer, &Timer::Tick, &form_, [this, &f] {
+                           f.timer.stop();
+                           f.pictures.hide();
+                           endFeedback();
+                       });
+                   },
+                   [this](Feedback::PauseThenPicture& f) {
+                       QObject::connect(&f.answerTimer, &Timer::Tick, &form_,
+                                        [this] { endAnswerPause(); });
+                       QObject::connect(&f.pictureTimer, &Timer::Tick, &form_, [this, &f] {
+                           f.pictureTimer.stop();
+                           f.pictures.hide();
+                           endFeedback();
+                       });
+                   },
+                   [this](Feedback::Cover& f) {
+                       QObject::connect(&f.cover.timer(), &Timer::Tick, &form_,
+                                        [this] { coverStep(); });
+                   },
+               },
+               feedback_);
+}
+
+void RoundCycle::answer(bool right)
+{
+    AnswerRight = right;
+    showing_ = true;
+    if (rules_.sound == Sound::RightOrError)
+        PlayWave(form_.app(), right ? QStringLiteral("right") : QStringLiteral("error"));
+    if (rules_.reward == Reward::AtAnswer) reward(form_, right);
+    std::visit(Overloaded{
+                   [this](Feedback::None&) { endFeedback(); },
+                   [](Feedback::Pause& f) { f.timer.start(f.ms); },
+                   [this](Feedback::Picture& f) {
+                       hooks_.roundGivesWay();
+                       showPicture(f.pictures, f.timer, f.ms);
+                   },
+                   [](Feedback::PauseThenPicture& f) { f.answerTimer.start(f.answerMs); },
+                   [this](Feedback::Cover& f) {
+                       f.pictures.show(AnswerRight);
+                       f.cover.start();
+                   },
+               },
+               feedback_);
+}
+
+void RoundCycle::endAnswerPause()
+{
+    auto& f = std::get<Feedback::PauseThenPicture>(feedback_);
+    f.answerTimer.stop();
+    hooks_.roundGivesWay();
+    showPicture(f.pictures, f.pictureTimer, f.pictureMs);
+}
+
+void RoundCycle::showPicture(const GoodBadPictures& pictures, Timer& timer, int ms)
+{
+    pictures.show(AnswerRight);
+    timer.start(ms);
+}
+
+// One step of the slide; the first one also clears the round away.
+void RoundCycle::coverStep()
+{
+    auto& f = std::get<Feedback::Cover>(feedback_);
+    hooks_.roundGivesWay();
+    if (!f.cover.step()) return;
+    f.cover.hide();
+    f.pictures.hide();
+    endFeedback();
+}
+
+void RoundCycle::endFeedback()
+{
+    showing_ = false;
+    if (rules_.reward == Reward::WithNextRound) reward(form_, AnswerRight);
+    if (AnswerRight || rules_.afterWrong == AfterWrong::NextRound)
+        hooks_.nextRound();
+    else
+        hooks_.sameAgain();
+}
