@@ -30,8 +30,8 @@ QPixmap LoadItemPicture(AppContext& app, const QString& item);
 // any course file or picture.
 std::optional<QByteArray> ReadDataFile(AppContext& app, const QString& path);
 // Picture bytes decoded by their content (JPEG, GIF, BMP, PNG); a null pixmap and one
-// warning naming the source when they do not decode. Every picture the data
-// names goes through here, so this is also what the fuzz targets feed.
+// warning naming the source when they do not decode. Lesson photos and the pictures the
+// courses name come through here, and so do the fuzz targets' inputs.
 QPixmap DecodePicture(AppContext& app, const QByteArray& bytes, const QString& source);
 
 // The data folder is recognised by its marker kc/课程.mdb.
