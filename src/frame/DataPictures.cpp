@@ -1,5 +1,7 @@
 #include "frame/DataPictures.h"
 
+#include "shell/core/CourseStore.h"
+#include "shell/core/DataFiles.h"
 #include "shell/data/DataNames.h"
 
 QPixmap LoadDataPicture(AppContext& app, const QString& folder, const QString& name,
@@ -12,7 +14,7 @@ QPixmap LoadDataPicture(AppContext& app, const QString& folder, const QString& n
     }
     const QString path =
         app.dataPath(folder + QLatin1Char('/') + name + QLatin1Char('.') + extension);
-    QPixmap picture;
-    if (!picture.load(path)) app.services.warn(QStringLiteral("Cannot read picture %1").arg(path));
-    return picture;
+    const std::optional<QByteArray> bytes = ReadDataFile(app.services, path);
+    if (!bytes) return {};
+    return DecodePicture(app, *bytes, QStringLiteral("Picture %1").arg(path));
 }

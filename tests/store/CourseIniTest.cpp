@@ -66,6 +66,15 @@ TEST(CourseIni, BytesThatAreNotGbkAreReplacedAndReported)
     EXPECT_TRUE(ini.problems()[0].startsWith("line 3"));
 }
 
+TEST(CourseIni, ALoneCarriageReturnIsReportedWithItsLine)
+{
+    // An old editor's CR line end in the middle of LF text: the item name would carry it.
+    const CourseIni ini = CourseIni::parse(encodeGbk("[s]\r\nfruit=苹果\r梨\nok=桃\r\n"));
+    EXPECT_EQ(ini.value("s", "fruit"), "苹果\r梨");
+    EXPECT_EQ(ini.value("s", "ok"), "桃");
+    EXPECT_EQ(ini.problems(), QStringList{"line 2: a carriage return inside the line"});
+}
+
 TEST(CourseIni, CutGbkKeepsWholeCharactersOfEveryWidth)
 {
     const QByteArray text = encodeGbk("a梨b");

@@ -9,6 +9,7 @@
 #include "Drawings.h"
 #include "Pictures.h"
 #include "Strokes.h"
+#include "common/HeadlessApplication.h"
 
 #include <QElapsedTimer>
 #include <QGuiApplication>
@@ -17,9 +18,8 @@
 int main(int argc, char** argv)
 {
     // Pictures are painted with Qt Gui; a build machine has no display.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    const QStringList args = app.arguments();
+    const auto app = makeHeadlessApplication<QGuiApplication>(argc, argv);
+    const QStringList args = QCoreApplication::arguments();
     if (args.size() != 3) {
         std::fprintf(stderr, "usage: mindlark-demo-data CONTENT_FOLDER DATA_FOLDER\n");
         return 2;

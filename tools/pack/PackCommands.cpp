@@ -12,6 +12,10 @@
 #include <QFile>
 #include <QStringDecoder>
 #include <cstdio>
+#ifdef Q_OS_WIN
+#include <fcntl.h>
+#include <io.h>
+#endif
 
 void printLine(const QString& line)
 {
@@ -78,6 +82,15 @@ int packCourse(const QString& iniPath, const QString& carrierPath)
         printError(QStringLiteral("%1 %2").arg(iniPath, error));
         return 1;
     }
+    // What the program would only warn about (a lone carriage return that would become part
+    // of an item name, a section without its bracket) is refused here, where it can be fixed.
+    const QStringList problems = CourseIni::parse(gbk).problems();
+    for (const QString& problem : problems)
+        printError(QStringLiteral("%1: %2").arg(iniPath, problem));
+    if (!problems.isEmpty()) return 1;
+    // Carriers hold Windows text whatever the author's editor wrote; CR and LF are below
+    // every GBK trail byte, so the bytes can be rewritten directly.
+    gbk.replace("\r\n", "\n").replace("\n", "\r\n");
     return writeFile(carrierPath, CourseCarrier::make(gbk)) ? 0 : 1;
 }
 
@@ -94,7 +107,14 @@ int unpackCourse(const QString& carrierPath)
     const CourseIni ini = CourseIni::parse(contents.text);
     for (const QString& problem : ini.problems())
         printError(QStringLiteral("%1: %2").arg(carrierPath, problem));
-    std::fputs(decodeGbk(contents.text).toUtf8().constData(), stdout);
+    // The text as this platform's editors expect it, ready to be edited and packed again.
+    QString text = decodeGbk(contents.text);
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+#ifdef Q_OS_WIN
+    text.replace(QStringLiteral("\n"), QStringLiteral("\r\n"));
+    _setmode(_fileno(stdout), _O_BINARY); // the line ends are already the platform's
+#endif
+    std::fputs(text.toUtf8().constData(), stdout);
     return 0;
 }
 

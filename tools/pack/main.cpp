@@ -3,8 +3,10 @@
 
 #include "DataCheck.h"
 #include "PackCommands.h"
+#include "common/HeadlessApplication.h"
 
 #include <QApplication>
+#include <cstring>
 #include <memory>
 
 namespace {
@@ -40,14 +42,21 @@ int check(const QString& dataDir)
     return problems.isEmpty() ? 0 : 1;
 }
 
+std::unique_ptr<QCoreApplication> makeApplication(int& argc, char** argv)
+{
+    // Only the course read fills a widget (the hidden Txtini); every other command is a
+    // plain console program.
+    if (argc < 2 || std::strcmp(argv[1], "items") != 0)
+        return std::make_unique<QCoreApplication>(argc, argv);
+    return makeHeadlessApplication<QApplication>(argc, argv);
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
-    // The course read fills a hidden text box, and widgets need a platform; never a screen.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    QStringList args = app.arguments().mid(1);
+    const std::unique_ptr<QCoreApplication> app = makeApplication(argc, argv);
+    QStringList args = QCoreApplication::arguments().mid(1);
     if (args.isEmpty()) return usage();
     const QString command = args.takeFirst();
     if (command == QLatin1String("--help") || command == QLatin1String("-h")) {

@@ -57,6 +57,14 @@ std::optional<CourseValue> readValue(AppContext& app, const QString& section, co
 
 } // namespace
 
+QPixmap DecodePicture(AppContext& app, const QByteArray& bytes, const QString& source)
+{
+    QPixmap picture;
+    if (!picture.loadFromData(bytes))
+        app.services.warn(QStringLiteral("%1 does not decode").arg(source));
+    return picture;
+}
+
 bool DataFolderPresent(const AppContext& app)
 {
     return QFileInfo::exists(app.dataPath(MarkerPath));

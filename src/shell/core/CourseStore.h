@@ -59,6 +59,11 @@ QPixmap LoadItemPicture(AppContext& app, const QString& item);
 // halves come in that order), the photos decoded on all cores.
 QList<QPixmap> LoadItemPictures(AppContext& app, const QStringList& items);
 
+// Picture bytes decoded by their content (JPEG, GIF, BMP, PNG); a null pixmap and one
+// warning naming the source when they do not decode. Lesson photos and the pictures the
+// courses name come through here, and so do the fuzz targets' inputs.
+QPixmap DecodePicture(AppContext& app, const QByteArray& bytes, const QString& source);
+
 // The data folder is recognised by its marker kc/课程.mdb.
 bool DataFolderPresent(const AppContext& app);
 // Without course data there is nothing for the child to do: say where we looked and end.

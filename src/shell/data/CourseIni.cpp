@@ -80,6 +80,10 @@ CourseIni CourseIni::parse(const QByteArray& gbk)
         if (line.endsWith('\r')) line.chop(1);
         line = trimmed(line);
         if (line.isEmpty() || line.front() == ';') continue;
+        // A lone carriage return does not end a line here; it stays in the name or value.
+        if (line.contains('\r'))
+            ini.problems_
+                << QStringLiteral("line %1: a carriage return inside the line").arg(n + 1);
 
         bool valid = true;
         const QString text = decodeGbk(line, &valid);
