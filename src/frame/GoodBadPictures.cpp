@@ -4,12 +4,12 @@
 
 void GoodBadPictures::show(bool right) const
 {
-    good_->setVisible(right);
-    bad_->setVisible(!right);
+    if (good_) good_->setVisible(right);
+    if (bad_) bad_->setVisible(!right);
 }
 
 void GoodBadPictures::hide() const
 {
-    good_->hide();
-    bad_->hide();
+    if (good_) good_->hide();
+    if (bad_) bad_->hide();
 }

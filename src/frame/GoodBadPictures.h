@@ -1,6 +1,7 @@
 #pragma once
 // The good and the bad picture of a window: one of them tells the child how the last
-// answer went. Either kind of picture control will do (images, picture boxes).
+// answer went. Either kind of picture control will do (images, picture boxes). A window
+// that only ever judges right answers may have no bad picture (null).
 
 #include "ui/Artwork.h"
 #include "ui/Form.h"

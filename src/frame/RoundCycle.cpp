@@ -37,6 +37,13 @@ RoundCycle::RoundCycle(ActivityForm& form, Rules rules, Feedback::Kind feedback,
                            endFeedback();
                        });
                    },
+                   [this](Feedback::PauseByAnswer& f) {
+                       for (Timer* timer : {&f.rightTimer, &f.wrongTimer})
+                           QObject::connect(timer, &Timer::Tick, &form_, [this, timer] {
+                               timer->stop();
+                               endFeedback();
+                           });
+                   },
                    [this](Feedback::Picture& f) {
                        QObject::connect(&f.timer, &Timer::Tick, &form_, [this, &f] {
                            f.timer.stop();
@@ -65,12 +72,22 @@ void RoundCycle::answer(bool right)
 {
     AnswerRight = right;
     showing_ = true;
-    if (rules_.sound == Sound::RightOrError)
-        PlayWave(form_.app(), right ? QStringLiteral("right") : QStringLiteral("error"));
-    if (rules_.reward == Reward::AtAnswer) reward(form_, right);
+    const char* sound = right ? rules_.rightSound : rules_.wrongSound;
+    if (rules_.sound == Sound::RightOrError && sound)
+        PlayWave(form_.app(), QString::fromUtf8(sound));
+    if (rules_.reward == Reward::AtAnswer || (rules_.reward == Reward::RightOnly && right))
+        reward(form_, right);
     std::visit(Overloaded{
                    [this](Feedback::None&) { endFeedback(); },
                    [](Feedback::Pause& f) { f.timer.start(f.ms); },
+                   [right](Feedback::PauseByAnswer& f) {
+                       // A new answer replaces one still in view, whichever it was.
+                       (right ? f.wrongTimer : f.rightTimer).stop();
+                       if (right)
+                           f.rightTimer.start(f.rightMs);
+                       else
+                           f.wrongTimer.start(f.wrongMs);
+                   },
                    [this](Feedback::Picture& f) {
                        hooks_.roundGivesWay();
                        showPicture(f.pictures, f.timer, f.ms);

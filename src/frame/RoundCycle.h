@@ -25,6 +25,14 @@ struct Pause {
     Timer& timer;
     int ms;
 };
+// The answer stays in view for a moment whose length depends on the answer, each answer on
+// its own timer; then the round goes on. No picture.
+struct PauseByAnswer {
+    Timer& rightTimer;
+    int rightMs;
+    Timer& wrongTimer;
+    int wrongMs;
+};
 // The good or bad picture at once, for a moment.
 struct Picture {
     Timer& timer;
@@ -46,20 +54,24 @@ struct Cover {
     GoodBadPictures pictures;
 };
 
-using Kind = std::variant<None, Pause, Picture, PauseThenPicture, Cover>;
+using Kind = std::variant<None, Pause, PauseByAnswer, Picture, PauseThenPicture, Cover>;
 
 } // namespace Feedback
 
 class RoundCycle {
 public:
     enum class Sound { RightOrError, Silent };
-    enum class Reward { AtAnswer, WithNextRound, Never };
+    // RightOnly: a right answer moves the strip up at the answer, a wrong one leaves it.
+    enum class Reward { AtAnswer, WithNextRound, Never, RightOnly };
     enum class AfterWrong { NextRound, SameAgain };
 
     struct Rules {
         Sound sound = Sound::RightOrError;
         Reward reward = Reward::AtAnswer;
         AfterWrong afterWrong = AfterWrong::SameAgain;
+        // What Sound::RightOrError plays for each answer; null is silence for that answer.
+        const char* rightSound = "right";
+        const char* wrongSound = "error";
     };
 
     struct Hooks {

@@ -13,7 +13,7 @@
 
 namespace {
 
-enum class Kind { None, Pause, Picture, PauseThenPicture, Cover };
+enum class Kind { None, Pause, PauseByAnswer, Picture, PauseThenPicture, Cover };
 
 // A window with everything a cycle may use; the test picks the feedback. The hooks write
 // what happened into a list.
@@ -50,6 +50,8 @@ private:
             return Feedback::None{};
         case Kind::Pause:
             return Feedback::Pause{*Timer1, 1000};
+        case Kind::PauseByAnswer:
+            return Feedback::PauseByAnswer{*Timer1, 1000, *Timer2, 600};
         case Kind::Picture:
             return Feedback::Picture{*Timer1, pictures};
         case Kind::PauseThenPicture:
@@ -192,6 +194,36 @@ TEST(RoundCycle, TheCoverSlidesOffTheJudgementBeforeTheRewardAndTheNextRound)
     EXPECT_EQ(c.fx.app.Score, 6);
     EXPECT_EQ(w.events.count("gives way"), 46);
     EXPECT_EQ(w.events.last(), QStringLiteral("next round"));
+}
+
+// A card game: a right card stays up for a second, with its own sound and a step up the
+// strip; a wrong one turns back sooner, silently and without a step down.
+TEST(RoundCycle, APauseByAnswerTakesEachAnswerItsOwnTimeAndSound)
+{
+    Cycle c(Kind::PauseByAnswer,
+            {.reward = Reward::RightOnly, .rightSound = "pingturight", .wrongSound = nullptr});
+    CycleWindow& w = *c.window;
+    w.cycle.answer(false);
+    EXPECT_TRUE(c.heard().isEmpty());
+    EXPECT_EQ(c.fx.app.Score, 5);
+    EXPECT_FALSE(c.logged("reward wrong"));
+    EXPECT_FALSE(w.Timer1->isRunning());
+    EXPECT_TRUE(w.Timer2->isRunning());
+    EXPECT_EQ(w.Timer2->Interval(), 600);
+    w.Timer2->fire();
+    EXPECT_FALSE(w.Timer2->isRunning());
+    EXPECT_EQ(w.events, QStringList{"same again"});
+
+    w.cycle.answer(false);
+    w.cycle.answer(true); // replaces the wrong answer still in view
+    EXPECT_FALSE(w.Timer2->isRunning());
+    EXPECT_TRUE(w.Timer1->isRunning());
+    EXPECT_EQ(w.Timer1->Interval(), 1000);
+    EXPECT_EQ(c.heard(), QStringList{"pingturight"});
+    EXPECT_EQ(c.fx.app.Score, 6);
+    w.Timer1->fire();
+    EXPECT_EQ(w.events, (QStringList{"same again", "next round"}));
+    EXPECT_FALSE(w.cycle.isShowing());
 }
 
 } // namespace

@@ -47,9 +47,6 @@ const QSet<QString> NotYetBuilt = {
     "FrmPingtu",
     "FrmdrawColor",
     // memory games and the hand-eye maze
-    "FrmMemory",
-    "FrmMemory2",
-    "FrmShouYanxt",
     // the drawing board
     "MDIFrmHuatu",
 };

@@ -75,9 +75,19 @@ QImage DataFixture::picture(QColor color)
 
 QByteArray DataFixture::jpeg(const QImage& image)
 {
+    return encode(image, "JPG");
+}
+
+QByteArray DataFixture::bmp(const QImage& image)
+{
+    return encode(image, "BMP");
+}
+
+QByteArray DataFixture::encode(const QImage& image, const char* format)
+{
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "JPG");
+    image.save(&buffer, format);
     return bytes;
 }

@@ -28,8 +28,11 @@ public:
     // A small solid picture, enough for a photo that decodes.
     static QImage picture(QColor color = Qt::darkGreen);
     static QByteArray jpeg(const QImage& image);
+    static QByteArray bmp(const QImage& image); // as the maze pictures are stored
 
 private:
+    static QByteArray encode(const QImage& image, const char* format);
+
     QTemporaryDir dir_;
     QString root_;
 };
