@@ -42,8 +42,8 @@ Control* TextBox::cloneControl() const
 void TextBox::type(const QString& typed)
 {
     QString printable;
-    for (const QChar c : typed)
-        if (c.isPrint()) printable += c;
+    for (const char32_t c : typed.toUcs4())
+        if (QChar::isPrint(c)) printable += QString::fromUcs4(&c, 1);
     if (!printable.isEmpty()) setText(text_ + printable);
 }
 
