@@ -185,7 +185,7 @@ TEST(FrmShurufa, TheRecorderStopsTheClockUntilItCloses)
     w.fx.click(f->Image2);
     auto* recorder = w.fx.windows.find<FrmShurusz>(QStringLiteral("FrmShurusz"));
     ASSERT_NE(recorder, nullptr);
-    EXPECT_EQ(recorder->Text2->Text(), QString()) << "nothing was shown yet";
+    EXPECT_EQ(recorder->Text2->Text(), text("一")) << "ready to record the character asked";
     EXPECT_FALSE(f->Timer2->isRunning());
     w.fx.click(recorder->Command3);
     EXPECT_TRUE(f->Timer2->isRunning());

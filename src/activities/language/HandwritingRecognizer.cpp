@@ -7,6 +7,10 @@
 
 namespace {
 
+// A character of more strokes is read as written only: the second reading costs as much
+// again, and the orders the model learnt otherwise are those of characters of few strokes.
+constexpr qsizetype MostStrokesReadTwice = 6;
+
 // The writing fills the model's box but for this margin, as in the model's own samples.
 constexpr double Margin = 0.1 * HandwritingRecognizer::ModelBox;
 
@@ -93,7 +97,8 @@ QStringList HandwritingRecognizer::classify(const Strokes& strokes, int count) c
 QStringList HandwritingRecognizer::recognize(const Strokes& strokes, int count) const
 {
     const QStringList asWritten = classify(strokes, count);
-    const Strokes reordered = leftToRight(strokes);
+    const Strokes reordered =
+        strokes.size() <= MostStrokesReadTwice ? leftToRight(strokes) : strokes;
     const QStringList fromLeft = reordered == strokes ? QStringList() : classify(reordered, count);
     QStringList candidates;
     for (qsizetype i = 0;

@@ -26,7 +26,8 @@ public:
     // The likeliest characters for the strokes, best first, at most count of them. The
     // strokes are read as written and also from left to right: the model learnt a few
     // characters (山, 水) in another order than the one taught at school, and children
-    // often mix the order up, so the best guesses of both readings take turns.
+    // often mix the order up, so the best guesses of both readings take turns. A character
+    // of many strokes is read as written only.
     QStringList recognize(const Strokes& strokes, int count) const;
 
     // The likeliest characters for the strokes exactly as written.

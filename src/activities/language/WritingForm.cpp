@@ -196,7 +196,9 @@ void WritingForm::Command1_Click()
     app().windows->open(QStringLiteral("FrmShuruys"));
 }
 
+// The recorder offers the character being asked, ready to be recorded.
 void WritingForm::Image2_Click()
 {
+    app().CurrentCharacter = currentCharacter();
     app().windows->open(QStringLiteral("FrmShurusz"));
 }
