@@ -6,6 +6,7 @@
 #include "activities/language/FrmShurufa.h"
 #include "activities/language/FrmShurusz.h"
 
+#include <QMouseEvent>
 #include <QPushButton>
 #include <gtest/gtest.h>
 
@@ -79,6 +80,36 @@ TEST(HandwritingPad, RewriteClearsTheSquareAndAWrongChoiceStaysInTheBox)
     s.w.fx.click(s.pad->candidateButton(int(big)));
     EXPECT_EQ(s.f->Text1->Text(), text("大"));
     EXPECT_EQ(s.w.fx.app.Score, 0);
+}
+
+TEST(HandwritingPad, StrokesWrittenBeforeTheModelIsReadAreRecognisedWhenItIs)
+{
+    if (!canRecognize()) GTEST_SKIP() << "no handwriting model or no demo data";
+    WritingFixture w;
+    auto* f = w.open<FrmShurufa>("FrmShurufa");
+    HandwritingPad* pad = f->pad();
+    ASSERT_NE(pad, nullptr);
+    // The pad hears of its model through the event loop, which has not turned yet.
+    ASSERT_FALSE(pad->isReady());
+    QWidget* square = pad->writingArea();
+    const double scale = square->width() / 321.0;
+    for (const Stroke& stroke : demoStrokes(text("十"))) {
+        for (qsizetype k = 0; k < stroke.size(); ++k) {
+            const QPointF at(stroke[k].x() * scale, stroke[k].y() * scale);
+            const QEvent::Type type = k == 0 ? QEvent::MouseButtonPress : QEvent::MouseMove;
+            QMouseEvent event(type, at, square->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton,
+                              Qt::NoModifier);
+            QCoreApplication::sendEvent(square, &event);
+        }
+        const QPointF end(stroke.last().x() * scale, stroke.last().y() * scale);
+        QMouseEvent release(QEvent::MouseButtonRelease, end, square->mapToGlobal(end),
+                            Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(square, &release);
+    }
+    EXPECT_EQ(pad->strokes().size(), 2);
+    EXPECT_TRUE(pad->candidates().isEmpty());
+    WritingFixture::waitUntilReady(*pad);
+    EXPECT_EQ(pad->candidates().value(0), text("十"));
 }
 
 TEST(HandwritingPad, OpensAndClosesWithItsWindow)

@@ -3,6 +3,7 @@
 #include "ui/Units.h"
 
 #include <QCoreApplication>
+#include <QFutureWatcher>
 #include <QInputMethodEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -151,8 +152,12 @@ HandwritingPad::HandwritingPad(AppContext& app, QWidget& window, QPointF designT
 
     show();
     raise();
-    HandwritingModel::load(modelPath).then(
-        this, [this](const LoadedModel& model) { modelLoaded(model); });
+    // The watcher reports through the event loop even when the model was read long ago, so
+    // a pad is always ready a moment after it opens, never inside its own constructor.
+    auto* model = new QFutureWatcher<LoadedModel>(this);
+    connect(model, &QFutureWatcherBase::finished, this,
+            [this, model] { modelLoaded(model->result()); });
+    model->setFuture(HandwritingModel::load(modelPath));
 }
 
 void HandwritingPad::modelLoaded(const LoadedModel& model)
