@@ -34,7 +34,6 @@ FrmShurusz::FrmShurusz(AppContext& app, const QString& name)
     : ActivityForm(app, name, ScaleUnit::Pixels, Strip::WithoutRewards)
 {
     Move(Design.left(), Design.top(), Design.width(), Design.height());
-    setBackColor(QColor(235, 245, 250));
     ImgHelp->hide();
     ImgBack->hide(); // "结 束" closes the recorder
 
@@ -153,4 +152,10 @@ void FrmShurusz::showRecord()
     const QStringList lines = QString::fromLatin1(record_).split(QStringLiteral("\r\n"));
     RichTextBox1->setCaption(
         lines.mid(std::max<qsizetype>(0, lines.size() - 14)).join(QLatin1Char('\n')));
+}
+
+void FrmShurusz::paintEvent(QPaintEvent* e)
+{
+    ActivityForm::paintEvent(e);
+    StrokeBox::paintWindowFrame(*this);
 }

@@ -27,6 +27,9 @@ public:
     void Form_Load() override;
     void Form_Activate() override;
 
+protected:
+    void paintEvent(QPaintEvent* e) override;
+
 private:
     void Picture1_MouseDown(Qt::MouseButton button, double x, double y);
     void Picture1_MouseMove(Qt::MouseButtons buttons, double x, double y);

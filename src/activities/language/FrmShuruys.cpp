@@ -19,20 +19,20 @@ FrmShuruys::FrmShuruys(AppContext& app, const QString& name)
 {
     setCaption(QStringLiteral("笔顺演示"));
     Move(Design.x(), Design.y(), StrokeFile::BoxSide, StrokeFile::BoxSide + StripHeight);
-    setBackColor(QColor(0, 110, 120));
     ImgHelp->hide();
 
     Picture1 = StrokeBox::make(*this, 0, 0);
 
     Label1 = make<Label>(QStringLiteral("Label1"), Caption());
-    Label1->Move(12, StrokeFile::BoxSide, 240, StripHeight);
+    Label1->Move(0, StrokeFile::BoxSide, StrokeFile::BoxSide, StripHeight);
     Label1->setFont(QStringLiteral("黑体"), 18, true);
     Label1->setForeColor(Qt::white);
-    Label1->setTransparent(true);
-    Label1->setAlignment(Qt::AlignVCenter | Qt::AlignLeft);
+    Label1->setBackColor(QColor(0, 110, 120));
+    Label1->setAlignment(Qt::AlignVCenter | Qt::AlignHCenter);
     repeatsInstruction(*Label1);
 
     ImgBack->Move(StrokeFile::BoxSide - 52, StrokeFile::BoxSide + 4, 48, 48);
+    ImgBack->ZOrder();
 
     connect(Timer1, &Timer::Tick, this, [this] { Timer1_Timer(); });
     connect(Timer2, &Timer::Tick, this, [this] { Timer2_Timer(); });
@@ -99,4 +99,10 @@ void FrmShuruys::Timer1_Timer()
     }
     const QPointF next = StrokeBox::onScreen(*Picture1, stroke[PointIndex - 1]);
     Picture1->LineTo(next.x(), next.y());
+}
+
+void FrmShuruys::paintEvent(QPaintEvent* e)
+{
+    ActivityForm::paintEvent(e);
+    StrokeBox::paintWindowFrame(*this);
 }

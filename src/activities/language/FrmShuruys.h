@@ -27,6 +27,9 @@ public:
 
     void Form_Load() override;
 
+protected:
+    void paintEvent(QPaintEvent* e) override;
+
 private:
     void Timer1_Timer();
     void Timer2_Timer();

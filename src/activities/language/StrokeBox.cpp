@@ -2,6 +2,8 @@
 
 #include "ui/Form.h"
 
+#include <QPainter>
+
 #include <cmath>
 
 namespace {
@@ -32,6 +34,13 @@ PictureBox* make(Form& form, double left, double top)
 void fitPen(PictureBox& box)
 {
     box.setDrawWidth(int(std::lround(PenWidth * scaleOf(box))));
+}
+
+void paintWindowFrame(QWidget& window)
+{
+    QPainter p(&window);
+    p.setPen(QPen(QColor(0, 110, 120), 3));
+    p.drawRect(QRectF(window.rect()).adjusted(1.5, 1.5, -1.5, -1.5));
 }
 
 QPoint toFile(const PictureBox& box, double x, double y)

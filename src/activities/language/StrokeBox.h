@@ -18,4 +18,7 @@ void fitPen(PictureBox& box);
 QPoint toFile(const PictureBox& box, double x, double y);
 QPointF onScreen(const PictureBox& box, QPoint inFile);
 
+// The frame round a stroke window, which lies over a writing window in the same colours.
+void paintWindowFrame(QWidget& window);
+
 } // namespace StrokeBox
