@@ -1,9 +1,11 @@
 // The generated demo folder keeps the promises its pictures and courses make to the
 // activities: outlines that a flood fill cannot leak out of, mazes a child can solve,
-// courses that decode cleanly.
+// courses that decode cleanly, and stroke files for every character the first writing
+// lessons ask for.
 
 #include "shell/data/CourseCarrier.h"
 #include "shell/data/CourseIni.h"
+#include "shell/data/StrokeFile.h"
 
 #include <QDir>
 #include <QFile>
@@ -144,6 +146,33 @@ TEST_F(DemoData, EveryCourseDecodesWithoutProblems)
         const CourseIni ini = CourseIni::parse(contents.text);
         EXPECT_TRUE(ini.problems().isEmpty())
             << qPrintable(path) << ": " << qPrintable(ini.problems().join(QLatin1Char('\n')));
+    }
+}
+
+// "演　示" replays something real for every character of the first four writing lessons.
+TEST_F(DemoData, TheFirstFourWritingLessonsHaveStrokesInsideTheWritingBox)
+{
+    QFile file(demoFolder() + QStringLiteral("/pic/fmpic/输入法.ini.bmp"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const CourseIni lessons = CourseIni::parse(CourseCarrier::read(file.readAll()).text);
+    for (int lesson = 1; lesson <= 4; ++lesson) {
+        const QString line = lessons.value(QStringLiteral("课程"), QString::number(lesson));
+        ASSERT_FALSE(line.isEmpty()) << lesson;
+        for (const QChar character : line) {
+            QFile strokes(demoFolder() + QStringLiteral("/data/") + character +
+                          QStringLiteral(".ini"));
+            ASSERT_TRUE(strokes.open(QIODevice::ReadOnly)) << qPrintable(strokes.fileName());
+            const QByteArray text = strokes.readAll();
+            EXPECT_TRUE(text.startsWith("\r\n[1]\r\n1=")) << qPrintable(strokes.fileName());
+            QStringList problems;
+            const Strokes parsed = StrokeFile::parse(text, &problems);
+            EXPECT_FALSE(parsed.isEmpty()) << qPrintable(strokes.fileName());
+            EXPECT_TRUE(problems.isEmpty()) << qPrintable(problems.join(QLatin1Char(' ')));
+            for (const Stroke& stroke : parsed)
+                for (const QPoint& p : stroke)
+                    EXPECT_TRUE(QRect(0, 0, StrokeFile::BoxSide, StrokeFile::BoxSide).contains(p))
+                        << qPrintable(strokes.fileName());
+        }
     }
 }
 

@@ -38,9 +38,6 @@ const QSet<QString> NotYetBuilt = {
     "Frmdiangtu",
     "FrmdiangTuDuo",
     // writing practice
-    "FrmShurufa",
-    "FrmShurufa2",
-    "FrmShurufa3",
     // finding the same, classification, colours, sequences, picture arrangement
     // jigsaw, missing piece, colouring
     "FrmPingtuMenu",

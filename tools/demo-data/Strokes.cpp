@@ -3,6 +3,7 @@
 #include "DataFolder.h"
 #include "DemoContent.h"
 #include "Fatal.h"
+#include "shell/data/StrokeFile.h"
 
 #include <QLineF>
 #include <QList>
@@ -21,7 +22,7 @@ QList<QPointF> corners(const QString& stroke)
         bool okX = false, okY = false;
         const double x = pair.section(QLatin1Char(','), 0, 0).toDouble(&okX);
         const double y = pair.section(QLatin1Char(','), 1, 1).toDouble(&okY);
-        if (!okX || !okY || x < 0 || y < 0 || x > 320 || y > 320)
+        if (!okX || !okY || x < 0 || y < 0 || x >= StrokeFile::BoxSide || y >= StrokeFile::BoxSide)
             fatal(QStringLiteral("not a point of the 321 x 321 writing box: %1").arg(pair));
         points.append({x, y});
     }
@@ -29,9 +30,9 @@ QList<QPointF> corners(const QString& stroke)
     return points;
 }
 
-QList<QPoint> sampled(const QList<QPointF>& corners)
+Stroke sampled(const QList<QPointF>& corners)
 {
-    QList<QPoint> points{corners.first().toPoint()};
+    Stroke points{corners.first().toPoint()};
     for (qsizetype i = 1; i < corners.size(); ++i) {
         const QLineF segment(corners[i - 1], corners[i]);
         const int steps = std::max(1, int(std::ceil(segment.length() / Step)));
@@ -43,18 +44,12 @@ QList<QPoint> sampled(const QList<QPointF>& corners)
 
 } // namespace
 
-QByteArray strokeFile(const QString& strokes)
+Strokes strokesOf(const QString& table)
 {
-    QByteArray text;
-    int number = 0;
-    for (const QString& stroke : strokes.split(QLatin1Char('|'))) {
-        text += "\r\n[" + QByteArray::number(++number) + "]";
-        int index = 0;
-        for (const QPoint& point : sampled(corners(stroke)))
-            text += "\r\n" + QByteArray::number(++index) + "=" + QByteArray::number(point.x()) +
-                    " " + QByteArray::number(point.y());
-    }
-    return text + "\r\n";
+    Strokes strokes;
+    for (const QString& stroke : table.split(QLatin1Char('|')))
+        strokes.append(sampled(corners(stroke)));
+    return strokes;
 }
 
 void writeStrokeFiles(const DemoContent& content, const DataFolder& out)
@@ -62,5 +57,6 @@ void writeStrokeFiles(const DemoContent& content, const DataFolder& out)
     const IniSection* table = content.strokes.section(QStringLiteral("笔顺"));
     if (!table) fatal(QStringLiteral("strokes.ini has no [笔顺]"));
     for (const auto& [character, strokes] : table->entries)
-        out.write(QStringLiteral("data/%1.ini").arg(character), strokeFile(strokes));
+        out.write(QStringLiteral("data/%1.ini").arg(character),
+                  StrokeFile::write(strokesOf(strokes)));
 }

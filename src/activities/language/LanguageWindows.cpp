@@ -1,5 +1,10 @@
 #include "activities/language/LanguageWindows.h"
 
+#include "activities/language/FrmShurufa.h"
+#include "activities/language/FrmShurufa2.h"
+#include "activities/language/FrmShurufa3.h"
+#include "activities/language/FrmShurusz.h"
+#include "activities/language/FrmShuruys.h"
 #include "shell/core/WindowRegistry.h"
 
 void registerLanguageWindows(WindowRegistry& windows)
@@ -7,6 +12,13 @@ void registerLanguageWindows(WindowRegistry& windows)
     // Recognition, pairing, word building, picture talk and sentence ordering.
 
     // Writing practice, the stroke recorder and the replay.
+    windows.add({
+        windowOf<FrmShurufa>(QStringLiteral("FrmShurufa")),
+        windowOf<FrmShurufa2>(QStringLiteral("FrmShurufa2")),
+        windowOf<FrmShurufa3>(QStringLiteral("FrmShurufa3")),
+        windowOf<FrmShurusz>(QStringLiteral("FrmShurusz")),
+        windowOf<FrmShuruys>(QStringLiteral("FrmShuruys")),
+    });
 
     // Picture learning, the point-picture game and the shooting game.
 
