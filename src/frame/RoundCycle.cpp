@@ -36,6 +36,15 @@ RoundCycle::RoundCycle(ActivityForm& form, Rules rules, Feedback::Kind feedback,
                            endFeedback();
                        });
                    },
+                   [this](Feedback::PauseWhenRight& f) {
+                       // Only a right answer starts the pause, so its end ends a right one,
+                       // whatever was answered wrong meanwhile.
+                       QObject::connect(&f.timer, &Timer::Tick, &form_, [this, &f] {
+                           f.timer.stop();
+                           AnswerRight = true;
+                           endFeedback();
+                       });
+                   },
                    [this](Feedback::Picture& f) {
                        QObject::connect(&f.timer, &Timer::Tick, &form_, [this, &f] {
                            f.timer.stop();
@@ -66,10 +75,20 @@ void RoundCycle::answer(bool right)
     showing_ = true;
     if (rules_.sound == Sound::RightOrError)
         PlayWave(form_.app(), right ? QStringLiteral("right") : QStringLiteral("error"));
+    else if (rules_.sound == Sound::Win && right)
+        PlayWave(form_.app(), QStringLiteral("win"));
     if (rules_.reward == Reward::AtAnswer) reward(form_, right);
     std::visit(Overloaded{
                    [this](Feedback::None&) { endFeedback(); },
                    [](Feedback::Pause& f) { f.timer.start(f.ms); },
+                   [this, right](Feedback::PauseWhenRight& f) {
+                       if (right) {
+                           f.timer.start(f.ms);
+                           return;
+                       }
+                       endFeedback();
+                       showing_ = f.timer.isRunning();
+                   },
                    [this](Feedback::Picture& f) {
                        hooks_.roundGivesWay();
                        showPicture(f.pictures, f.timer, f.ms);

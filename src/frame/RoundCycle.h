@@ -25,6 +25,12 @@ struct Pause {
     Timer& timer;
     int ms;
 };
+// A right answer stays in view for a moment before the next round; a wrong one is judged at
+// once and the child tries again, while a right answer given before still has its moment.
+struct PauseWhenRight {
+    Timer& timer;
+    int ms;
+};
 // The good or bad picture at once, for a moment.
 struct Picture {
     Timer& timer;
@@ -46,13 +52,14 @@ struct Cover {
     GoodBadPictures pictures;
 };
 
-using Kind = std::variant<None, Pause, Picture, PauseThenPicture, Cover>;
+using Kind = std::variant<None, Pause, PauseWhenRight, Picture, PauseThenPicture, Cover>;
 
 } // namespace Feedback
 
 class RoundCycle {
 public:
-    enum class Sound { RightOrError, Silent };
+    // "win" greets a finished round (a right answer) and a wrong answer is silent.
+    enum class Sound { RightOrError, Win, Silent };
     enum class Reward { AtAnswer, WithNextRound, Never };
     enum class AfterWrong { NextRound, SameAgain };
 
