@@ -44,6 +44,15 @@ RoundCycle::RoundCycle(ActivityForm& form, Rules rules, Feedback::Kind feedback,
                                endFeedback();
                            });
                    },
+                   [this](Feedback::PauseWhenRight& f) {
+                       // Only a right answer starts the pause, so its end ends a right one,
+                       // whatever was answered wrong meanwhile.
+                       QObject::connect(&f.timer, &Timer::Tick, &form_, [this, &f] {
+                           f.timer.stop();
+                           AnswerRight = true;
+                           endFeedback();
+                       });
+                   },
                    [this](Feedback::Picture& f) {
                        QObject::connect(&f.timer, &Timer::Tick, &form_, [this, &f] {
                            f.timer.stop();
@@ -87,6 +96,14 @@ void RoundCycle::answer(bool right)
                            f.rightTimer.start(f.rightMs);
                        else
                            f.wrongTimer.start(f.wrongMs);
+                   },
+                   [this, right](Feedback::PauseWhenRight& f) {
+                       if (right) {
+                           f.timer.start(f.ms);
+                           return;
+                       }
+                       endFeedback();
+                       showing_ = f.timer.isRunning();
                    },
                    [this](Feedback::Picture& f) {
                        hooks_.roundGivesWay();

@@ -33,6 +33,12 @@ struct PauseByAnswer {
     Timer& wrongTimer;
     int wrongMs;
 };
+// A right answer stays in view for a moment before the next round; a wrong one is judged at
+// once and the child tries again, while a right answer given before still has its moment.
+struct PauseWhenRight {
+    Timer& timer;
+    int ms;
+};
 // The good or bad picture at once, for a moment.
 struct Picture {
     Timer& timer;
@@ -54,7 +60,8 @@ struct Cover {
     GoodBadPictures pictures;
 };
 
-using Kind = std::variant<None, Pause, PauseByAnswer, Picture, PauseThenPicture, Cover>;
+using Kind =
+    std::variant<None, Pause, PauseByAnswer, PauseWhenRight, Picture, PauseThenPicture, Cover>;
 
 } // namespace Feedback
 

@@ -197,19 +197,20 @@ void BitBlt(PictureBox& dest, int x, int y, int width, int height, const Picture
 
 void PictureBox::Print(const QString& text)
 {
-    const QFontMetrics metrics(font());
+    const TextLines lines = textLinesOf(fontFace(), font());
     for (const QString& line : text.split(QLatin1Char('\n'))) {
         if (!line.isEmpty()) {
             if (QImage* image = drawingImage()) {
                 QPainter p(image);
                 p.setFont(font());
                 p.setPen(ForeColor());
-                p.drawText(QPointF(currentX_, currentY_ + metrics.ascent()), line);
+                p.drawText(QPointF(currentX_, currentY_ + lines.ascent),
+                           withDesignedBlanks(fontFace(), line));
                 update();
             }
         }
         currentX_ = 0;
-        currentY_ += metrics.height();
+        currentY_ += lines.height;
     }
 }
 
@@ -218,13 +219,13 @@ int PictureBox::TextWidth(const QString& text) const
     const QFontMetrics metrics(font());
     int widest = 0;
     for (const QString& line : text.split(QLatin1Char('\n')))
-        widest = std::max(widest, metrics.horizontalAdvance(line));
+        widest = std::max(widest, metrics.horizontalAdvance(withDesignedBlanks(fontFace(), line)));
     return widest;
 }
 
 int PictureBox::TextHeight(const QString& text) const
 {
-    return QFontMetrics(font()).height() * int(text.count(QLatin1Char('\n')) + 1);
+    return textLinesOf(fontFace(), font()).height * int(text.count(QLatin1Char('\n')) + 1);
 }
 
 void PictureBox::PSet(double x, double y, const QColor& colour)

@@ -64,7 +64,8 @@ public:
     void PaintPicture(const QPixmap& picture, double x, double y, double width, double height,
                       const QRect& source = {}, RasterOp op = RasterOp::Copy);
     // Draws text in the font and ForeColor with the top of its line at CurrentY, then moves
-    // to the start of the next line. An empty text only moves down a line.
+    // to the start of the next line. An empty text only moves down a line. Lines and blanks
+    // of the designed faces keep their designed size (textLinesOf).
     void Print(const QString& text = {});
     int TextWidth(const QString& text) const;
     int TextHeight(const QString& text) const;

@@ -37,3 +37,15 @@ inline int fontPixelSize(double points)
 QString mapFontFace(const QString& designedFace);
 
 QFont makeFont(const QString& face, double points, bool bold = false);
+
+// Lines of text as the designed faces lay them out: 黑体 and 宋体 have lines exactly one em
+// high with the baseline at 0.859 em, and blanks half an em wide. The faces that stand in for
+// them have lines of 1.45 em and narrow blanks, which would push text that was placed in a
+// box line by line out of the box, and short words off its middle.
+struct TextLines {
+    int ascent; // from the top of a line to its baseline, pixels
+    int height; // from one line to the next, pixels
+};
+TextLines textLinesOf(const QString& designedFace, const QFont& font);
+// The text with its blanks as wide as the designed face draws them.
+QString withDesignedBlanks(const QString& designedFace, const QString& text);

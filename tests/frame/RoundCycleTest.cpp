@@ -13,7 +13,7 @@
 
 namespace {
 
-enum class Kind { None, Pause, PauseByAnswer, Picture, PauseThenPicture, Cover };
+enum class Kind { None, Pause, PauseByAnswer, PauseWhenRight, Picture, PauseThenPicture, Cover };
 
 // A window with everything a cycle may use; the test picks the feedback. The hooks write
 // what happened into a list.
@@ -52,6 +52,8 @@ private:
             return Feedback::Pause{*Timer1, 1000};
         case Kind::PauseByAnswer:
             return Feedback::PauseByAnswer{*Timer1, 1000, *Timer2, 600};
+        case Kind::PauseWhenRight:
+            return Feedback::PauseWhenRight{*Timer1, 1000};
         case Kind::Picture:
             return Feedback::Picture{*Timer1, pictures};
         case Kind::PauseThenPicture:
@@ -222,6 +224,58 @@ TEST(RoundCycle, APauseByAnswerTakesEachAnswerItsOwnTimeAndSound)
     EXPECT_EQ(c.heard(), QStringList{"pingturight"});
     EXPECT_EQ(c.fx.app.Score, 6);
     w.Timer1->fire();
+    EXPECT_EQ(w.events, (QStringList{"same again", "next round"}));
+    EXPECT_FALSE(w.cycle.isShowing());
+}
+
+TEST(RoundCycle, AFinishedRoundIsGreetedWithWinAndAWrongAnswerIsSilent)
+{
+    Cycle c(Kind::Pause, {.rightSound = "win", .wrongSound = nullptr});
+    c.window->cycle.answer(true);
+    EXPECT_EQ(c.heard(), QStringList{"win"});
+    EXPECT_EQ(c.fx.app.Score, 6);
+    c.window->Timer1->fire();
+    c.window->cycle.answer(false);
+    EXPECT_EQ(c.heard(), QStringList{"win"});
+    EXPECT_EQ(c.fx.app.Score, 5);
+}
+
+// As the child answers in the recognition windows: a right answer is rewarded when its
+// moment is over, a wrong one at once, and the child tries again.
+TEST(RoundCycle, OnlyARightAnswerPausesBeforeTheNextRound)
+{
+    Cycle c(Kind::PauseWhenRight, {.reward = Reward::WithNextRound});
+    CycleWindow& w = *c.window;
+    w.cycle.answer(false);
+    EXPECT_EQ(c.heard(), QStringList{"error"});
+    EXPECT_EQ(c.fx.app.Score, 4);
+    EXPECT_EQ(w.events, QStringList{"same again"});
+    EXPECT_FALSE(w.Timer1->isRunning());
+    EXPECT_FALSE(w.cycle.isShowing());
+
+    w.cycle.answer(true);
+    EXPECT_TRUE(w.Timer1->isRunning());
+    EXPECT_EQ(w.Timer1->Interval(), 1000);
+    EXPECT_EQ(c.fx.app.Score, 4) << "the reward comes with the next round";
+    w.cycle.answer(true); // again during the pause: heard again, the pause starts again
+    EXPECT_EQ(c.heard(), (QStringList{"error", "right", "right"}));
+    w.Timer1->fire();
+    EXPECT_FALSE(w.Timer1->isRunning());
+    EXPECT_EQ(c.fx.app.Score, 5) << "one reward for the one question";
+    EXPECT_EQ(w.events, (QStringList{"same again", "next round"}));
+}
+
+TEST(RoundCycle, AWrongAnswerDuringTheMomentOfARightOneDoesNotTakeItAway)
+{
+    Cycle c(Kind::PauseWhenRight, {.reward = Reward::WithNextRound});
+    CycleWindow& w = *c.window;
+    w.cycle.answer(true);
+    w.cycle.answer(false);
+    EXPECT_EQ(c.fx.app.Score, 4) << "the wrong answer is judged at once";
+    EXPECT_TRUE(w.cycle.isShowing());
+    EXPECT_TRUE(w.Timer1->isRunning());
+    w.Timer1->fire();
+    EXPECT_EQ(c.fx.app.Score, 5);
     EXPECT_EQ(w.events, (QStringList{"same again", "next round"}));
     EXPECT_FALSE(w.cycle.isShowing());
 }

@@ -1,113 +1,222 @@
-// The recogniser on characters written the way the demo stroke files write them: the
-// strokes of a child who knows the stroke order, at any size and place in the square.
+// Picture and word recognition: the question and the answers of both windows, the tick and
+// the cross, the pause before the next question, and the pages of answers.
 
-#include "WritingFixture.h"
-#include "activities/language/HandwritingModel.h"
-#include "activities/language/HandwritingRecognizer.h"
+#include "LanguageFixture.h"
+#include "activities/language/Mdlpicwenzhi.h"
+#include "activities/language/RecognitionForm.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-const std::unique_ptr<HandwritingRecognizer>& model()
+QStringList names(int n)
 {
-    static const std::unique_ptr<HandwritingRecognizer> opened =
-        HandwritingRecognizer::open(HandwritingModel::path());
-    return opened;
+    static const char* const Fruit[] = {"苹果", "香蕉", "葡萄", "西瓜", "橙子", "草莓", "梨",
+                                        "桃子", "樱桃", "菠萝", "柠檬", "芒果", "石榴", "柿子",
+                                        "李子", "杏",   "椰子", "荔枝", "龙眼", "枣"};
+    QStringList items;
+    for (int i = 0; i < n; ++i)
+        items << QString::fromUtf8(Fruit[i]);
+    return items;
 }
 
-const HandwritingRecognizer& recognizer()
+// A permutation of 1..n that starts with first.
+std::vector<int> startingWith(int n, int first)
 {
-    return *model();
+    std::vector<int> perm{first};
+    for (int v = 1; v <= n; ++v)
+        if (v != first) perm.push_back(v);
+    return perm;
 }
 
-bool haveModelAndDemo()
-{
-    return model() && !demoStrokes(QStringLiteral("大")).isEmpty();
-}
-
-Strokes moved(const Strokes& strokes, double scale, QPoint offset)
-{
-    Strokes result;
-    for (const Stroke& stroke : strokes) {
-        Stroke s;
-        for (const QPoint& p : stroke)
-            s << QPoint(int(p.x() * scale), int(p.y() * scale)) + offset;
-        result << s;
+struct Recognition {
+    Recognition(const char* window, const QStringList& items, int question)
+    {
+        l.setLesson(items);
+        l.fx.services.scriptPermutation(startingWith(items.size(), question));
+        w = l.open<RecognitionForm>(window);
     }
-    return result;
-}
-
-// Every character of the first four writing lessons, and where the model must place it.
-struct Written {
-    const char* character;
-    int within; // 1: recognised first; 3: among the first three
+    void click(int answer) { l.fx.click(&w->Image3[answer]); }
+    LanguageFixture l;
+    RecognitionForm* w = nullptr;
 };
 
-const Written Lessons[] = {
-    {"一", 1}, {"二", 1}, {"三", 1}, {"十", 1}, {"土", 1}, {"王", 1}, {"人", 3},
-    {"大", 1}, {"天", 3}, {"口", 3}, {"日", 1}, {"上", 1}, {"下", 1}, {"中", 1},
-    {"小", 1}, {"山", 3}, {"木", 1}, {"林", 1}, {"森", 1}, {"水", 3},
+struct WindowCase {
+    const char* window;
+    bool asksWithPhoto;
 };
 
-class DemoCharacter : public ::testing::TestWithParam<Written> {};
+class RecognitionWindows : public ::testing::TestWithParam<WindowCase> {};
 
-TEST_P(DemoCharacter, IsAmongTheFirstCandidates)
+TEST_P(RecognitionWindows, AskWithOneKindOfPictureAndAnswerWithTheOther)
 {
-    if (!haveModelAndDemo()) GTEST_SKIP() << "no handwriting model or no demo data";
-    const QString character = QString::fromUtf8(GetParam().character);
-    const Strokes strokes = demoStrokes(character);
-    ASSERT_FALSE(strokes.isEmpty());
-    const QStringList candidates = recognizer().recognize(strokes, 6);
-    EXPECT_TRUE(candidates.mid(0, GetParam().within).contains(character))
-        << qPrintable(candidates.join(QLatin1Char(' ')));
-}
-
-INSTANTIATE_TEST_SUITE_P(FirstFourLessons, DemoCharacter, ::testing::ValuesIn(Lessons));
-
-TEST(Recognition, DoesNotDependOnTheSizeOrPlaceOfTheWriting)
-{
-    if (!haveModelAndDemo()) GTEST_SKIP() << "no handwriting model or no demo data";
-    for (const char* c : {"大", "日", "木"}) {
-        const QString character = QString::fromUtf8(c);
-        const Strokes strokes = demoStrokes(character);
-        const QStringList small = recognizer().recognize(moved(strokes, 0.3, {5, 200}), 6);
-        const QStringList large = recognizer().recognize(moved(strokes, 2.5, {40, 0}), 6);
-        EXPECT_EQ(small.value(0), character) << qPrintable(small.join(QLatin1Char(' ')));
-        EXPECT_EQ(large.value(0), character) << qPrintable(large.join(QLatin1Char(' ')));
+    const WindowCase c = GetParam();
+    Recognition r(c.window, names(3), 2);
+    ASSERT_NE(r.w, nullptr);
+    AppContext& app = r.l.fx.app;
+    const QSize answerSize = r.w->Image3[0].size();
+    for (int k = 1; k <= 3; ++k) {
+        const QPixmap caption = captionOf(r.w->PicWenzhi, k);
+        const QPixmap& photos = c.asksWithPhoto ? app.ItemPictures2[k] : app.ItemPictures[k];
+        const QPixmap& words = c.asksWithPhoto ? app.ItemPictures[k] : app.ItemPictures2[k];
+        EXPECT_TRUE(showsColour(photos, photoColour(k))) << k;
+        EXPECT_EQ(words.toImage(), caption.toImage()) << k;
+        // Three answers in the middle of the window, item k in place k - 1.
+        EXPECT_TRUE(r.w->Image3[k - 1].Visible());
+        EXPECT_DOUBLE_EQ(r.w->Image3[k - 1].Left(), (1024 - 3 * 150) / 2 + 150 * (k - 1));
+        EXPECT_EQ(r.w->Image3[k - 1].Picture().toImage(), app.ItemPictures[k].toImage());
     }
+    EXPECT_EQ(visibleOf(r.w->Image3), (std::vector<int>{0, 1, 2}));
+    EXPECT_TRUE(visibleOf(r.w->Image5).empty()) << "no pages with three answers";
+    EXPECT_EQ(r.w->question(), 2);
+    EXPECT_EQ(r.w->Image2->Picture().toImage(), app.ItemPictures2[2].toImage());
+    EXPECT_TRUE(visibleOf(r.w->Image1).empty());
+    EXPECT_EQ(answerSize, QSize(145, 145));
 }
 
-TEST(Recognition, AStrokeOrderTheModelLearntOtherwiseIsStillOffered)
+INSTANTIATE_TEST_SUITE_P(Recognition, RecognitionWindows,
+                         ::testing::Values(WindowCase{"FrmTu_zhi", true},
+                                           WindowCase{"FrmZhi_tu", false}),
+                         [](const auto& info) { return std::string(info.param.window); });
+
+TEST(Recognition, ARightAnswerIsTickedAndRewardedWithTheNextQuestionASecondLater)
 {
-    if (!haveModelAndDemo()) GTEST_SKIP() << "no handwriting model or no demo data";
-    // 山 as taught: the middle stroke first. The model knows it with the left one first.
-    const Strokes taught = demoStrokes(QStringLiteral("山"));
-    EXPECT_FALSE(recognizer().classify(taught, 6).contains(QStringLiteral("山")));
-    EXPECT_TRUE(recognizer().recognize(taught, 3).contains(QStringLiteral("山")));
+    Recognition r("FrmTu_zhi", names(3), 2);
+    r.click(1);
+    EXPECT_TRUE(r.w->Image1[0].Visible());
+    EXPECT_FALSE(r.w->Image1[1].Visible());
+    EXPECT_EQ(r.l.sounds(), QStringList{"right"});
+    EXPECT_EQ(r.l.fx.app.Score, 0) << "the reward comes with the next question";
+    EXPECT_TRUE(r.w->Timer1->isRunning());
+    EXPECT_EQ(r.w->Timer1->Interval(), 1000);
+
+    // The same item may be asked again: every question is a fresh draw.
+    r.l.fx.services.scriptPermutation(startingWith(3, 2));
+    r.w->Timer1->fire();
+    EXPECT_FALSE(r.w->Timer1->isRunning());
+    EXPECT_TRUE(visibleOf(r.w->Image1).empty());
+    EXPECT_EQ(r.l.fx.app.Score, 1);
+    EXPECT_EQ(r.w->LblNum[0].Caption(), QStringLiteral("1"));
+    EXPECT_EQ(r.w->question(), 2);
 }
 
-TEST(Recognition, NothingWrittenGivesNoCandidatesAndCountIsKept)
+TEST(Recognition, AWrongAnswerIsCrossedAndCostsAPointWhileTheQuestionStays)
 {
-    if (!haveModelAndDemo()) GTEST_SKIP() << "no handwriting model or no demo data";
-    EXPECT_TRUE(recognizer().recognize({}, 6).isEmpty());
-    EXPECT_EQ(recognizer().recognize(demoStrokes(QStringLiteral("林")), 4).size(), 4);
-    // A single tap is a dot, and a dot is something.
-    EXPECT_FALSE(recognizer().recognize({{QPoint(10, 10)}}, 6).isEmpty());
+    Recognition r("FrmZhi_tu", names(3), 2);
+    r.l.fx.app.Score = 3;
+    r.click(0);
+    EXPECT_TRUE(r.w->Image1[1].Visible());
+    EXPECT_FALSE(r.w->Image1[0].Visible());
+    EXPECT_EQ(r.l.sounds(), QStringList{"error"});
+    EXPECT_EQ(r.l.fx.app.Score, 2);
+    EXPECT_FALSE(r.w->Timer1->isRunning());
+    EXPECT_EQ(r.w->question(), 2);
+
+    r.click(1); // and then the right one: the cross gives way to the tick
+    EXPECT_TRUE(r.w->Image1[0].Visible());
+    EXPECT_FALSE(r.w->Image1[1].Visible());
 }
 
-TEST(Recognition, AMissingOrBrokenModelSaysWhy)
+TEST(Recognition, TwoItemsOfOneNameAreTheSameAnswer)
 {
-    QString error;
-    EXPECT_EQ(HandwritingRecognizer::open(missingModel(), &error), nullptr);
-    EXPECT_TRUE(error.contains(missingModel())) << qPrintable(error);
+    Recognition r("FrmTu_zhi", {"梨", "苹果", "梨"}, 3);
+    r.click(0);
+    EXPECT_EQ(r.l.sounds(), QStringList{"right"});
+}
 
-    DataFixture data;
-    data.addFile(QStringLiteral("broken.model"), QByteArray(4096, 'x'));
-    error.clear();
-    EXPECT_EQ(HandwritingRecognizer::open(data.path(QStringLiteral("broken.model")), &error),
-              nullptr);
-    EXPECT_FALSE(error.isEmpty());
+TEST(Recognition, ARightAnswerAgainDuringThePauseChangesTheQuestionOnce)
+{
+    Recognition r("FrmTu_zhi", names(3), 1);
+    r.click(0);
+    r.click(0);
+    EXPECT_EQ(r.l.sounds(), (QStringList{"right", "right"}));
+    r.l.fx.services.scriptPermutation(startingWith(3, 3));
+    r.w->Timer1->fire();
+    EXPECT_EQ(r.l.fx.app.Score, 1);
+    EXPECT_EQ(r.w->question(), 3);
+    EXPECT_FALSE(r.w->Timer1->isRunning());
+}
+
+TEST(Recognition, SevenItemsMakeTwoPagesAndAnEmptyPlaceIsAWrongAnswer)
+{
+    Recognition r("FrmTu_zhi", names(7), 7);
+    RecognitionForm& w = *r.w;
+    EXPECT_EQ(visibleOf(w.Image3), (std::vector<int>{0, 1, 2, 3, 4}));
+    EXPECT_EQ(visibleOf(w.Image5), std::vector<int>{1});
+    EXPECT_DOUBLE_EQ(w.Image5[1].Left(), w.Image3[4].Left() + 150);
+
+    r.l.fx.click(&w.Image5[1]);
+    EXPECT_EQ(w.page(), 1);
+    AppContext& app = r.l.fx.app;
+    EXPECT_EQ(w.Image3[0].Picture().toImage(), app.ItemPictures[6].toImage());
+    EXPECT_EQ(w.Image3[1].Picture().toImage(), app.ItemPictures[7].toImage());
+    for (int i = 2; i < 5; ++i) {
+        EXPECT_TRUE(w.Image3[i].Picture().isNull()) << i;
+        EXPECT_TRUE(w.Image3[i].Visible()) << "the place stays, empty";
+    }
+    EXPECT_EQ(visibleOf(w.Image5), std::vector<int>{0});
+    EXPECT_DOUBLE_EQ(w.Image5[0].Left(), w.Image3[0].Left() - w.Image5[0].Width() - 5);
+
+    r.click(2);
+    EXPECT_EQ(r.l.sounds(), QStringList{"error"});
+    r.click(1);
+    EXPECT_EQ(r.l.sounds(), (QStringList{"error", "right"}));
+
+    r.l.fx.click(&w.Image5[0]);
+    EXPECT_EQ(w.page(), 0);
+    EXPECT_EQ(visibleOf(w.Image5), std::vector<int>{1});
+    for (int i = 0; i < 5; ++i)
+        EXPECT_EQ(w.Image3[i].Picture().toImage(), app.ItemPictures[i + 1].toImage()) << i;
+}
+
+TEST(Recognition, TenItemsFillTwoPagesAndTheNextArrowGoesOnTheEmptyThird)
+{
+    Recognition r("FrmZhi_tu", names(10), 1);
+    RecognitionForm& w = *r.w;
+    r.l.fx.click(&w.Image5[1]);
+    EXPECT_EQ(w.Image3[4].Picture().toImage(), r.l.fx.app.ItemPictures[10].toImage());
+    EXPECT_TRUE(w.Image5[1].Visible());
+    r.l.fx.click(&w.Image5[1]);
+    EXPECT_EQ(w.page(), 2);
+    for (int i = 0; i < 5; ++i)
+        EXPECT_TRUE(w.Image3[i].Picture().isNull()) << i;
+    EXPECT_FALSE(w.Image5[1].Visible());
+}
+
+// Every page answers, the fourth and later ones too: a question whose answer stands there
+// can be answered.
+TEST(Recognition, TheAnswersOfTheFourthPageAnswerToo)
+{
+    Recognition r("FrmTu_zhi", names(20), 17);
+    for (int page = 1; page <= 3; ++page)
+        r.l.fx.click(&r.w->Image5[1]);
+    EXPECT_EQ(r.w->page(), 3);
+    r.click(1);
+    EXPECT_EQ(r.l.sounds(), QStringList{"right"});
+}
+
+TEST(Recognition, ClickingTheQuestionSaysTheInstructionAgain)
+{
+    LanguageFixture l;
+    l.setLesson(names(2));
+    l.data.addCourse(QStringLiteral("提示"),
+                     QStringLiteral("[提示]\nFrmTu_zhi=点一点和图片一样的字。\n"));
+    auto* w = l.open<RecognitionForm>("FrmTu_zhi");
+    l.fx.services.spoken.clear();
+    l.fx.click(w->Image2);
+    EXPECT_EQ(l.fx.services.spoken, QStringList{"点一点和图片一样的字。"});
+}
+
+TEST(Recognition, AnEmptyLessonAsksNothing)
+{
+    LanguageFixture l;
+    l.setLesson({});
+    auto* w = l.open<RecognitionForm>("FrmZhi_tu");
+    ASSERT_NE(w, nullptr);
+    EXPECT_EQ(w->question(), 0);
+    EXPECT_TRUE(visibleOf(w->Image3).empty());
+    l.fx.click(w->Image2);
+    EXPECT_TRUE(l.sounds().isEmpty());
 }
 
 } // namespace

@@ -24,13 +24,6 @@ const QSet<QString> NotYetBuilt = {
     "FrmPaixu2",
     "Frmpaixu_yd",
     // recognition, pairing, word building, picture talk, sentence ordering
-    "FrmTu_zhi",
-    "FrmZhi_tu",
-    "FrmpeiduiTu_zhi",
-    "FrmpeiduiZhi_tu",
-    "Frmkantzc",
-    "Frmkantshh",
-    "FrmZhuju",
     // picture learning and the games
     "Frmdangtugzh",
     "Frmtuxgzh",

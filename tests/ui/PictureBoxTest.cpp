@@ -309,6 +309,37 @@ TEST_F(PictureBoxTest, PrintWritesLineByLineInTheCurrentFont)
     EXPECT_EQ(box->TextHeight(QStringLiteral("一\n二")), 2 * line);
 }
 
+TEST_F(PictureBoxTest, PrintLaysOutTheDesignedFacesAsDesigned)
+{
+    // A character printed at the top left of a tile of 97 pixels in 65-point 黑体 must lie
+    // inside the tile: lines one em high, baseline at 0.859 em, as the designed face has.
+    box->Move(0, 0, 97, 97);
+    box->setFont(QStringLiteral("黑体"), 65, true);
+    const int em = fontPixelSize(65);
+    EXPECT_EQ(box->TextHeight(QString()), em);
+    box->Print(QStringLiteral("字"));
+    EXPECT_DOUBLE_EQ(box->CurrentY(), em);
+    const QRect glyph = ink();
+    EXPECT_GE(glyph.top(), 0);
+    EXPECT_LT(glyph.bottom(), 96) << "the character is not cut off at the bottom of its tile";
+
+    // A blank is half a character wide, so leading blanks move a short word to the middle.
+    box->Cls();
+    box->setFontSize(30);
+    const int left = [&] {
+        box->Print(QStringLiteral("字"));
+        return ink().left();
+    }();
+    box->Cls();
+    box->Print(QStringLiteral("  字"));
+    EXPECT_NEAR(ink().left() - left, fontPixelSize(30), 1);
+    EXPECT_EQ(box->TextWidth(QStringLiteral("  字")), 2 * fontPixelSize(30));
+
+    // Other faces keep their own metrics.
+    box->setFont(QStringLiteral("DejaVu Sans"), 20, false);
+    EXPECT_EQ(box->TextHeight(QString()), QFontMetrics(box->font()).height());
+}
+
 TEST_F(PictureBoxTest, BitBltCopiesBetweenBoxesUnscaled)
 {
     auto* source = makeBox(QStringLiteral("Picture2"), 8, 8);

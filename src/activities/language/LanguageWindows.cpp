@@ -5,11 +5,25 @@
 #include "activities/language/FrmShurufa3.h"
 #include "activities/language/FrmShurusz.h"
 #include "activities/language/FrmShuruys.h"
+#include "activities/language/FrmZhuju.h"
+#include "activities/language/Frmkantshh.h"
+#include "activities/language/Frmkantzc.h"
+#include "activities/language/PairingForm.h"
+#include "activities/language/RecognitionForm.h"
 #include "shell/core/WindowRegistry.h"
 
 void registerLanguageWindows(WindowRegistry& windows)
 {
     // Recognition, pairing, word building, picture talk and sentence ordering.
+    windows.add({
+        windowOfRow<RecognitionForm>(RecognitionForm::Rows[0]),
+        windowOfRow<RecognitionForm>(RecognitionForm::Rows[1]),
+        windowOfRow<PairingForm>(PairingForm::Rows[0]),
+        windowOfRow<PairingForm>(PairingForm::Rows[1]),
+        windowOf<Frmkantzc>(QStringLiteral("Frmkantzc")),
+        windowOf<Frmkantshh>(QStringLiteral("Frmkantshh")),
+        windowOf<FrmZhuju>(QStringLiteral("FrmZhuju")),
+    });
 
     // Writing practice, the stroke recorder and the replay.
     windows.add({
