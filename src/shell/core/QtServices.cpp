@@ -30,11 +30,12 @@ void QtServices::speak(const QString& text)
     speech_->speak(text);
 }
 
-MessageAnswer QtServices::message(const QString& text, MessageIcon icon, MessageButtons buttons)
+MessageAnswer QtServices::message(const QString& text, MessageIcon icon, MessageButtons buttons,
+                                  const QString& title)
 {
     log(QStringLiteral("message ") + text);
     QMessageBox box(dialogParent_);
-    box.setWindowTitle(QStringLiteral("Mindlark"));
+    box.setWindowTitle(title.isEmpty() ? QStringLiteral("Mindlark") : title);
     box.setText(text);
     switch (icon) {
     case MessageIcon::None:
@@ -88,6 +89,11 @@ bool QtServices::startProgram(const QString& program, const QStringList& argumen
 QTime QtServices::timeOfDay()
 {
     return QTime::currentTime();
+}
+
+QDateTime QtServices::now()
+{
+    return QDateTime::currentDateTime();
 }
 
 qint64 QtServices::tickCount()
