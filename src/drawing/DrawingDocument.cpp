@@ -77,7 +77,7 @@ void DrawingDocument::commitStep()
         undo_.emplace_back(area, std::move(before));
     }
     redo_.clear();
-    stepTaken();
+    stepTaken(undo_);
 }
 
 void DrawingDocument::clear(const QColor& colour)
@@ -96,7 +96,7 @@ void DrawingDocument::swapStep(std::vector<PixelPatch>& from, std::vector<PixelP
     to.emplace_back(image_, step.rect());
     step.putInto(image_);
     keep(step.rect());
-    stepTaken();
+    stepTaken(to);
     emit repaint(step.rect());
 }
 
@@ -116,30 +116,34 @@ bool DrawingDocument::redo()
     return true;
 }
 
-void DrawingDocument::stepTaken()
+// newestIn holds the step just taken at its back.
+void DrawingDocument::stepTaken(std::vector<PixelPatch>& newestIn)
 {
-    keepWithinBudget();
+    keepWithinBudget(newestIn);
     packing_.start();
 }
 
 void DrawingDocument::packSteps()
 {
-    packAll();
-    keepWithinBudget();
+    packAll(nullptr);
+    keepWithinBudget(undo_);
 }
 
-void DrawingDocument::packAll()
+void DrawingDocument::packAll(const PixelPatch* except)
 {
     for (auto* steps : {&undo_, &redo_})
         for (PixelPatch& step : *steps) {
+            if (&step == except) continue;
             QImage freed = step.pack();
             // A whole drawing's worth of memory serves the next large stroke.
             if (spare_.isNull() && freed.size() == image_.size()) spare_ = std::move(freed);
         }
 }
 
-// Packed first, then the oldest steps go; the newest step stays whatever its size.
-void DrawingDocument::keepWithinBudget()
+// Over the budget, the older steps are packed first, then the oldest go; the step just
+// taken is packed at once only when it alone is over the budget, and stays whatever its
+// size.
+void DrawingDocument::keepWithinBudget(std::vector<PixelPatch>& newestIn)
 {
     const auto sum = [this] {
         std::size_t n = 0;
@@ -150,12 +154,17 @@ void DrawingDocument::keepWithinBudget()
     };
     bytes_ = sum();
     if (bytes_ <= budget_) return;
-    packAll();
+    packAll(newestIn.empty() ? nullptr : &newestIn.back());
     bytes_ = sum();
     std::size_t dropped = 0;
-    while (bytes_ > budget_ && undo_.size() - dropped > 1) {
+    const std::size_t keep = &newestIn == &undo_ ? 1 : 0;
+    while (bytes_ > budget_ && undo_.size() - dropped > keep) {
         bytes_ -= undo_[dropped].bytes();
         ++dropped;
     }
     undo_.erase(undo_.begin(), undo_.begin() + std::ptrdiff_t(dropped));
+    if (bytes_ > budget_) {
+        packAll(nullptr);
+        bytes_ = sum();
+    }
 }

@@ -49,9 +49,9 @@ signals:
 private:
     void keep(const QRect& area); // the image's pixels of area become the committed ones
     void swapStep(std::vector<PixelPatch>& from, std::vector<PixelPatch>& to);
-    void stepTaken();
-    void packAll();
-    void keepWithinBudget();
+    void stepTaken(std::vector<PixelPatch>& newestIn);
+    void packAll(const PixelPatch* except);
+    void keepWithinBudget(std::vector<PixelPatch>& newestIn);
 
     QImage image_;
     // The image as of the last step: the pixels a new step replaces come from here.
