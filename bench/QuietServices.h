@@ -11,7 +11,7 @@ class QuietServices : public Services {
 public:
     void playSound(const QString&) override {}
     void speak(const QString&) override {}
-    MessageAnswer message(const QString& text, MessageIcon, MessageButtons) override
+    MessageAnswer message(const QString& text, MessageIcon, MessageButtons, const QString&) override
     {
         problems << text;
         return MessageAnswer::Ok;
@@ -19,6 +19,7 @@ public:
     bool openUrl(const QUrl&) override { return false; }
     bool startProgram(const QString&, const QStringList&) override { return false; }
     QTime timeOfDay() override { return {}; }
+    QDateTime now() override { return {}; }
     qint64 tickCount() override { return 0; }
     void reseedRandom() override {}
     double nextUniform() override { return 0.37; }

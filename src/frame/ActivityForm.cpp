@@ -1,7 +1,6 @@
 #include "frame/ActivityForm.h"
 
 #include "frame/Instructions.h"
-#include "shell/core/Mdlmain.h"
 #include "ui/Artwork.h"
 #include "ui/Stage.h"
 
@@ -54,8 +53,7 @@ ActivityForm::ActivityForm(AppContext& app, const QString& name, ScaleUnit unit,
 
 void ActivityForm::speakInstruction()
 {
-    const QString instruction = ReadInstruction(app_, name());
-    if (!instruction.isEmpty()) SpeakText(app_, instruction);
+    SpeakInstruction(app_, name());
 }
 
 void ActivityForm::repeatsInstruction(Control& control)

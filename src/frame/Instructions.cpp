@@ -1,6 +1,7 @@
 #include "frame/Instructions.h"
 
 #include "shell/core/CourseStore.h"
+#include "shell/core/Mdlmain.h"
 
 #include <QFileInfo>
 
@@ -16,4 +17,10 @@ QString ReadInstruction(AppContext& app, const QString& windowName)
     if (!QFileInfo::exists(app.dataPath(QStringLiteral("pic/fmpic/%1.bmp").arg(Course)))) return {};
     const DecodedCourse ini = ExtractCourseIni(app, Course);
     return ini ? ini->value(Course, windowName) : QString();
+}
+
+void SpeakInstruction(AppContext& app, const QString& windowName)
+{
+    const QString instruction = ReadInstruction(app, windowName);
+    if (!instruction.isEmpty()) SpeakText(app, instruction);
 }

@@ -9,3 +9,5 @@
 
 // The instruction of a window, or an empty text.
 QString ReadInstruction(AppContext& app, const QString& windowName);
+// Speaks the instruction of a window, if it has one.
+void SpeakInstruction(AppContext& app, const QString& windowName);

@@ -20,6 +20,7 @@ public:
     void setAutoSize(bool autoSize); // width and height follow the caption
     void setWordWrap(bool wrap);
     void setBorder(bool border);
+    bool border() const { return border_; }
     // Blanks half a character wide, as in the designed 宋体: captions that are laid over
     // each other and line words up with runs of blanks then line up in any font.
     void setHalfWidthBlanks(bool halfWidth);

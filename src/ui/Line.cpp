@@ -31,6 +31,12 @@ void Line::setLineWidth(int pixels)
     place();
 }
 
+void Line::setLineStyle(Qt::PenStyle style)
+{
+    style_ = style;
+    update();
+}
+
 void Line::place()
 {
     // The widget is the bounding box of the two ends, widened by the pen.
@@ -50,6 +56,7 @@ Control* Line::cloneControl() const
     copy->copyCommon(*this);
     copy->color_ = color_;
     copy->width_ = width_;
+    copy->style_ = style_;
     copy->setEnds(x1_, y1_, x2_, y2_);
     return copy;
 }
@@ -58,7 +65,7 @@ void Line::paintEvent(QPaintEvent*)
 {
     const ScaleUnit unit = form().unit();
     QPainter p(this);
-    p.setPen(QPen(color_, width_, Qt::SolidLine, Qt::FlatCap));
+    p.setPen(QPen(color_, width_, style_, Qt::FlatCap));
     const QPoint origin = pos();
     p.drawLine(QPoint(toPixels(x1_, unit), toPixels(y1_, unit)) - origin,
                QPoint(toPixels(x2_, unit), toPixels(y2_, unit)) - origin);

@@ -15,6 +15,8 @@ public:
     void setEnds(double x1, double y1, double x2, double y2);
     void setLineColor(const QColor& color);
     void setLineWidth(int pixels);
+    int LineWidth() const { return width_; }
+    void setLineStyle(Qt::PenStyle style); // solid, dotted ...
 
     bool scalesWithForm() const override { return false; }
     Control* cloneControl() const override;
@@ -28,4 +30,5 @@ private:
     double x1_ = 0, y1_ = 0, x2_ = 0, y2_ = 0;
     QColor color_ = Qt::black;
     int width_ = 1;
+    Qt::PenStyle style_ = Qt::SolidLine;
 };

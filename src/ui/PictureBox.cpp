@@ -8,41 +8,12 @@ namespace {
 
 constexpr QImage::Format ImageFormat = QImage::Format_RGB32;
 
-QPoint toPixel(double x, double y)
-{
-    return QPoint(qRound(x), qRound(y));
-}
-
-// Round shapes are centred on the middle of their pixel, not on its corner, so that they
-// lie evenly round it.
-QPointF pixelCentre(QPoint pixel)
-{
-    return QPointF(pixel) + QPointF(0.5, 0.5);
-}
-
-// A round dot as wide as the pen, set pixel by pixel (the painter's small ellipses are
-// lopsided): the pixels whose middle lies within half the width of the dot's centre. A dot
-// of even width is centred on the corner of its pixel. Returns the dot's rectangle.
-QRect paintDot(QImage& image, QPoint pixel, int width, QRgb colour)
-{
-    const QPointF centre = width % 2 ? pixelCentre(pixel) : QPointF(pixel);
-    const double reach = width * width / 4.0;
-    const QRect square = QRect(pixel - QPoint(width / 2, width / 2), QSize(width, width));
-    const QRect area = square.intersected(image.rect());
-    for (int y = area.top(); y <= area.bottom(); ++y)
-        for (int x = area.left(); x <= area.right(); ++x) {
-            const QPointF d = pixelCentre(QPoint(x, y)) - centre;
-            if (d.x() * d.x() + d.y() * d.y() <= reach) image.setPixel(x, y, colour);
-        }
-    return area;
-}
-
 // Both edges are rounded, as control geometry is, so that pictures painted edge to edge
 // meet without a gap.
 QRect toPixelRect(double x, double y, double width, double height)
 {
-    const QPoint topLeft = toPixel(x, y);
-    const QPoint end = toPixel(x + width, y + height);
+    const QPoint topLeft = nearestPixel(x, y);
+    const QPoint end = nearestPixel(x + width, y + height);
     return QRect(topLeft, QSize(end.x() - topLeft.x(), end.y() - topLeft.y()));
 }
 
@@ -232,14 +203,13 @@ void PictureBox::PSet(double x, double y, const QColor& colour)
 {
     currentX_ = x;
     currentY_ = y;
-    QImage* image = drawingImage();
-    if (!image) return;
-    update(paintDot(*image, toPixel(x, y), drawWidth_, orFore(colour).rgb()));
+    if (QImage* image = drawingImage())
+        changed(drawDot(*image, nearestPixel(x, y), style_.width, orFore(colour).rgb()));
 }
 
 QColor PictureBox::Point(double x, double y) const
 {
-    const QPoint at = toPixel(x, y);
+    const QPoint at = nearestPixel(x, y);
     const QImage& shown = image();
     if (!shown.rect().contains(at)) return {};
     return QColor(shown.pixel(at));
@@ -250,24 +220,19 @@ void PictureBox::Line(double x1, double y1, double x2, double y2, const QColor& 
 {
     currentX_ = x2;
     currentY_ = y2;
-    const QPoint from = toPixel(x1, y1);
-    const QPoint to = toPixel(x2, y2);
+    QImage* image = drawingImage();
+    if (!image) return;
+    const QPoint from = nearestPixel(x1, y1);
+    const QPoint to = nearestPixel(x2, y2);
     switch (shape) {
     case LineShape::Line:
-        drawShape(colour, false, [&](QPainter& p) { p.drawLine(from, to); });
+        changed(drawLine(*image, from, to, orFore(colour), style_.width));
         break;
     case LineShape::Box:
-        // A rectangle of the real width and height, so that its outline runs through both
-        // corner pixels.
-        drawShape(colour, true, [&](QPainter& p) { p.drawRect(QRectF(from, to).normalized()); });
+        changed(drawBox(*image, from, to, orFore(colour), style_));
         break;
     case LineShape::FilledBox:
-        if (QImage* image = drawingImage()) {
-            const QRect box(QPoint(std::min(from.x(), to.x()), std::min(from.y(), to.y())),
-                            QPoint(std::max(from.x(), to.x()), std::max(from.y(), to.y())));
-            QPainter(image).fillRect(box, orFore(colour));
-            update(box);
-        }
+        changed(fillBox(*image, from, to, orFore(colour)));
         break;
     }
 }
@@ -281,31 +246,17 @@ void PictureBox::Circle(double x, double y, double radius, const QColor& colour)
 {
     currentX_ = x;
     currentY_ = y;
-    const QPointF centre = pixelCentre(toPixel(x, y));
-    drawShape(colour, true, [&](QPainter& p) { p.drawEllipse(centre, radius, radius); });
-}
-
-void PictureBox::drawShape(const QColor& colour, bool filled,
-                           const std::function<void(QPainter&)>& shape)
-{
-    QImage* image = drawingImage();
-    if (!image) return;
-    QPainter p(image);
-    p.setPen(QPen(orFore(colour), drawWidth_, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    if (filled && fillStyle_ == ShapeFill::Solid)
-        p.setBrush(fillColor_);
-    else
-        p.setBrush(Qt::NoBrush);
-    shape(p);
-    update();
+    if (QImage* image = drawingImage())
+        changed(drawCircle(*image, nearestPixel(x, y), radius, orFore(colour), style_));
 }
 
 QRect PictureBox::FloodFill(double x, double y, const QColor& colour, FloodMode mode)
 {
     QImage* image = drawingImage();
     if (!image) return {};
-    const QRect painted = floodFill(*image, toPixel(x, y), fillColor_.rgb(), colour.rgb(), mode);
-    if (!painted.isEmpty()) update(painted);
+    const QRect painted =
+        floodFill(*image, nearestPixel(x, y), style_.fill.rgb(), colour.rgb(), mode);
+    if (!painted.isEmpty()) changed(painted);
     return painted;
 }
 
@@ -321,9 +272,7 @@ Control* PictureBox::cloneControl() const
     copy->drawn_ = drawn_;
     copy->currentX_ = currentX_;
     copy->currentY_ = currentY_;
-    copy->drawWidth_ = drawWidth_;
-    copy->fillColor_ = fillColor_;
-    copy->fillStyle_ = fillStyle_;
+    copy->style_ = style_;
     return copy;
 }
 

@@ -5,10 +5,10 @@
 
 #include "ui/Control.h"
 #include "ui/FloodFill.h"
+#include "ui/ImageDrawing.h"
 
 #include <QImage>
 #include <QPixmap>
-#include <functional>
 
 enum class RasterOp {
     Copy, // the source over the destination; transparent source pixels keep what is under
@@ -20,8 +20,6 @@ enum class LineShape {
     Box,       // outline in the line colour, inside in FillColor when FillStyle is solid
     FilledBox, // filled with the line colour
 };
-
-enum class ShapeFill { Solid, Transparent };
 
 class PictureBox : public Control {
     Q_OBJECT
@@ -47,12 +45,12 @@ public:
     double CurrentY() const { return currentY_; }
     void setCurrentX(double x) { currentX_ = x; }
     void setCurrentY(double y) { currentY_ = y; }
-    int DrawWidth() const { return drawWidth_; } // pen width in pixels
-    void setDrawWidth(int width) { drawWidth_ = std::max(1, width); }
-    QColor FillColor() const { return fillColor_; }
-    void setFillColor(const QColor& colour) { fillColor_ = colour; }
-    ShapeFill FillStyle() const { return fillStyle_; }
-    void setFillStyle(ShapeFill style) { fillStyle_ = style; }
+    int DrawWidth() const { return style_.width; } // pen width in pixels
+    void setDrawWidth(int width) { style_.width = std::max(1, width); }
+    QColor FillColor() const { return style_.fill; }
+    void setFillColor(const QColor& colour) { style_.fill = colour; }
+    ShapeFill FillStyle() const { return style_.fillStyle; }
+    void setFillStyle(ShapeFill style) { style_.fillStyle = style; }
 
     // Drawing operations. A colour left out (invalid) is the ForeColor. Lines and shapes are
     // drawn without antialiasing, so that the areas they bound can be flood-filled.
@@ -90,7 +88,7 @@ private:
     void fitImage() const;
     QImage freshImage(QSize size) const;
     QImage* drawingImage();
-    void drawShape(const QColor& colour, bool filled, const std::function<void(QPainter&)>& shape);
+    void changed(const QRect& area) { update(area); }
     QColor orFore(const QColor& colour) const { return colour.isValid() ? colour : ForeColor(); }
 
     QPixmap picture_;
@@ -102,9 +100,7 @@ private:
     mutable bool drawn_ = false; // drawn on since the image was built
     double currentX_ = 0;
     double currentY_ = 0;
-    int drawWidth_ = 1;
-    QColor fillColor_ = Qt::black;
-    ShapeFill fillStyle_ = ShapeFill::Transparent;
+    ShapeStyle style_;
 };
 
 // Copies the rectangle sx, sy, width, height of source's image unscaled to x, y of dest's.

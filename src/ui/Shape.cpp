@@ -30,6 +30,30 @@ void Shape::setNoFill()
     update();
 }
 
+void Shape::setFillColor(const QColor& color)
+{
+    fill_ = color;
+    update();
+}
+
+void Shape::setFillStyle(ShapeFill style)
+{
+    filled_ = style == ShapeFill::Solid;
+    update();
+}
+
+void Shape::setBorderColor(const QColor& color)
+{
+    border_ = color;
+    update();
+}
+
+void Shape::setBorderStyle(Qt::PenStyle style)
+{
+    borderStyle_ = style;
+    update();
+}
+
 void Shape::setBorder(const QColor& color, int width)
 {
     border_ = color;
@@ -51,6 +75,7 @@ Control* Shape::cloneControl() const
     copy->filled_ = filled_;
     copy->border_ = border_;
     copy->borderWidth_ = borderWidth_;
+    copy->borderStyle_ = borderStyle_;
     copy->bordered_ = bordered_;
     copy->copyCommon(*this);
     return copy;
@@ -60,7 +85,7 @@ void Shape::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(bordered_ ? QPen(border_, borderWidth_) : QPen(Qt::NoPen));
+    p.setPen(bordered_ ? QPen(border_, borderWidth_, borderStyle_) : QPen(Qt::NoPen));
     p.setBrush(filled_ ? QBrush(fill_) : QBrush(Qt::NoBrush));
     QRectF r = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
     const bool square =

@@ -16,6 +16,7 @@ namespace {
 
 // The windows that later work adds. Whoever builds one takes its name off this list.
 // One name a line, so that work on different areas never touches the same lines.
+// clang-format off
 const QSet<QString> NotYetBuilt = {
     // addition, subtraction and fill-in; decomposition; quantities and number cards
     // the hundred board and sorting
@@ -38,8 +39,8 @@ const QSet<QString> NotYetBuilt = {
     "FrmdrawColor",
     // memory games and the hand-eye maze
     // the drawing board
-    "MDIFrmHuatu",
 };
+// clang-format on
 
 TEST(WindowTables, EveryTitleOpensARegisteredWindowOrAWindowStillToBeBuilt)
 {

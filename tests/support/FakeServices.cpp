@@ -34,6 +34,7 @@ void FakeServices::clearRecords()
     sounds.clear();
     spoken.clear();
     messages.clear();
+    messageTitles.clear();
     warnings.clear();
     logLines.clear();
     startedPrograms.clear();

@@ -12,9 +12,11 @@ class FakeServices : public Services {
 public:
     void playSound(const QString& path) override { sounds << path; }
     void speak(const QString& text) override { spoken << text; }
-    MessageAnswer message(const QString& text, MessageIcon, MessageButtons) override
+    MessageAnswer message(const QString& text, MessageIcon, MessageButtons,
+                          const QString& title) override
     {
         messages << text;
+        messageTitles << title;
         return answer;
     }
     bool openUrl(const QUrl& url) override
@@ -28,6 +30,7 @@ public:
         return startSucceeds;
     }
     QTime timeOfDay() override { return time; }
+    QDateTime now() override { return QDateTime(date, time); }
     qint64 tickCount() override { return ticks; }
     void reseedRandom() override { ++reseeds; }
     // Scripted draws come first; after them every draw is 0 (the first choice).
@@ -49,13 +52,14 @@ public:
     void scriptPermutation(const std::vector<int>& perm);
     void clearRecords();
 
-    QStringList sounds, spoken, messages, warnings, logLines, startedPrograms;
+    QStringList sounds, spoken, messages, messageTitles, warnings, logLines, startedPrograms;
     QList<QUrl> openedUrls;
     std::vector<int> quitStatuses;
     std::deque<double> uniforms;
     MessageAnswer answer = MessageAnswer::Ok;
     bool openSucceeds = true;
     bool startSucceeds = true;
+    QDate date = QDate(2006, 5, 3);
     QTime time = QTime(10, 0);
     qint64 ticks = 0;
     int reseeds = 0;

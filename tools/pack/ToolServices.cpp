@@ -3,7 +3,8 @@
 #include <QElapsedTimer>
 #include <cstdio>
 
-MessageAnswer ToolServices::message(const QString& text, MessageIcon, MessageButtons)
+MessageAnswer ToolServices::message(const QString& text, MessageIcon, MessageButtons,
+                                    const QString&)
 {
     warn(text);
     return MessageAnswer::Ok;

@@ -13,10 +13,12 @@ public:
 
     void playSound(const QString&) override {}
     void speak(const QString&) override {}
-    MessageAnswer message(const QString& text, MessageIcon, MessageButtons) override;
+    MessageAnswer message(const QString& text, MessageIcon, MessageButtons,
+                          const QString&) override;
     bool openUrl(const QUrl&) override { return false; }
     bool startProgram(const QString&, const QStringList&) override { return false; }
     QTime timeOfDay() override { return QTime::currentTime(); }
+    QDateTime now() override { return QDateTime::currentDateTime(); }
     qint64 tickCount() override;
     void reseedRandom() override {}
     double nextUniform() override { return 0.0; }

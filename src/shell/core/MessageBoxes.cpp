@@ -37,10 +37,10 @@ QMessageBox::StandardButtons boxButtons(MessageButtons buttons)
 } // namespace
 
 std::unique_ptr<QMessageBox> MakeMessageBox(QWidget* parent, const QString& text, MessageIcon icon,
-                                            MessageButtons buttons)
+                                            MessageButtons buttons, const QString& title)
 {
     auto box = std::make_unique<QMessageBox>(parent);
-    box->setWindowTitle(QStringLiteral("Mindlark"));
+    box->setWindowTitle(title.isEmpty() ? QStringLiteral("Mindlark") : title);
     box->setText(text);
     box->setIcon(boxIcon(icon));
     box->setStandardButtons(boxButtons(buttons));

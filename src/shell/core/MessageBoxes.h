@@ -6,10 +6,10 @@
 #include <QMessageBox>
 #include <memory>
 
-// A box titled "Mindlark" with the text, icon and buttons; the buttons read "确定", "取消",
+// A box titled "Mindlark" (or the title given) with the text, icon and buttons; the buttons read "确定", "取消",
 // "是" and "否" whatever the system's language.
 std::unique_ptr<QMessageBox> MakeMessageBox(QWidget* parent, const QString& text, MessageIcon icon,
-                                            MessageButtons buttons);
+                                            MessageButtons buttons, const QString& title = {});
 
 // The answer a button of such a box stands for.
 MessageAnswer AnswerOf(QMessageBox::StandardButton button);

@@ -31,10 +31,11 @@ void QtServices::speak(const QString& text)
     speech_->speak(text);
 }
 
-MessageAnswer QtServices::message(const QString& text, MessageIcon icon, MessageButtons buttons)
+MessageAnswer QtServices::message(const QString& text, MessageIcon icon, MessageButtons buttons,
+                                  const QString& title)
 {
     log(QStringLiteral("message ") + text);
-    const std::unique_ptr<QMessageBox> box = MakeMessageBox(dialogParent_, text, icon, buttons);
+    const std::unique_ptr<QMessageBox> box = MakeMessageBox(dialogParent_, text, icon, buttons, title);
     return AnswerOf(QMessageBox::StandardButton(box->exec()));
 }
 
@@ -54,6 +55,11 @@ bool QtServices::startProgram(const QString& program, const QStringList& argumen
 QTime QtServices::timeOfDay()
 {
     return QTime::currentTime();
+}
+
+QDateTime QtServices::now()
+{
+    return QDateTime::currentDateTime();
 }
 
 qint64 QtServices::tickCount()

@@ -21,10 +21,12 @@ public:
 
     void playSound(const QString& path) override;
     void speak(const QString& text) override;
-    MessageAnswer message(const QString& text, MessageIcon icon, MessageButtons buttons) override;
+    MessageAnswer message(const QString& text, MessageIcon icon, MessageButtons buttons,
+                          const QString& title) override;
     bool openUrl(const QUrl& url) override;
     bool startProgram(const QString& program, const QStringList& arguments) override;
     QTime timeOfDay() override;
+    QDateTime now() override;
     qint64 tickCount() override;
     void reseedRandom() override;
     double nextUniform() override;

@@ -3,6 +3,7 @@
 // the browser, other programs, the clock, chance, the screen and the end of the program.
 // The program gets the Qt implementation; tests get a recording fake.
 
+#include <QDateTime>
 #include <QSize>
 #include <QString>
 #include <QStringList>
@@ -22,15 +23,17 @@ public:
     virtual void playSound(const QString& path) = 0;
     // Speaks a text asynchronously; silence on any failure.
     virtual void speak(const QString& text) = 0;
-    // Shows a message box and returns the answer.
-    virtual MessageAnswer message(const QString& text, MessageIcon icon,
-                                  MessageButtons buttons) = 0;
+    // Shows a message box and returns the answer. Without a title the box bears the
+    // program's name.
+    virtual MessageAnswer message(const QString& text, MessageIcon icon, MessageButtons buttons,
+                                  const QString& title = QString()) = 0;
     // Opens a document or web address with the platform's handler; false on failure.
     virtual bool openUrl(const QUrl& url) = 0;
     // Starts a program; false when it cannot be started.
     virtual bool startProgram(const QString& program, const QStringList& arguments) = 0;
 
     virtual QTime timeOfDay() = 0;
+    virtual QDateTime now() = 0;    // the local date and time
     virtual qint64 tickCount() = 0; // milliseconds since some fixed moment
 
     // The random source: reseeded from the clock by every random-order call, then drawn.
