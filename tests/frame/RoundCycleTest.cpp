@@ -187,7 +187,9 @@ TEST(RoundCycle, TheCoverSlidesOffTheJudgementBeforeTheRewardAndTheNextRound)
     while (w.Timer1->isRunning() && steps < 1000) {
         w.Timer1->fire();
         ++steps;
-        if (w.Timer1->isRunning()) EXPECT_EQ(c.fx.app.Score, 5);
+        if (w.Timer1->isRunning()) {
+            EXPECT_EQ(c.fx.app.Score, 5);
+        }
     }
     EXPECT_EQ(steps, 46) << "from 400 past 673 in steps of 6";
     EXPECT_FALSE(w.Cover->Visible());

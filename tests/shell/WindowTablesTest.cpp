@@ -70,9 +70,10 @@ TEST(WindowTables, EveryRegisteredWindowIsMadeUnderItsOwnName)
         EXPECT_EQ(form->name(), name);
         EXPECT_EQ(form->objectName(), name);
         const WindowDescriptor* d = fx.windows.descriptor(name);
-        if (!d->openedFrom.isEmpty())
+        if (!d->openedFrom.isEmpty()) {
             EXPECT_TRUE(fx.windows.has(d->openedFrom))
                 << qPrintable(name) << " opens from " << qPrintable(d->openedFrom);
+        }
     }
 }
 
