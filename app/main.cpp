@@ -65,10 +65,11 @@ std::unique_ptr<RecordWriter> startRecord(Services& services)
         services.warn(QStringLiteral("No record of play: this user has no data folder"));
         return nullptr;
     }
+    Services* warnings = &services;
     return std::make_unique<RecordWriter>(
-        folder + QStringLiteral("/record.sqlite"), [&services](const QString& message) {
+        folder + QStringLiteral("/record.sqlite"), [warnings](const QString& message) {
             QMetaObject::invokeMethod(
-                qApp, [&services, message] { services.warn(message); }, Qt::QueuedConnection);
+                qApp, [warnings, message] { warnings->warn(message); }, Qt::QueuedConnection);
         });
 }
 

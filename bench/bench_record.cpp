@@ -34,7 +34,8 @@ std::vector<PlayEvent> daysOfPlay(const QDate& first, int days, int windows, int
             const QString& name = names[w % 4];
             events.push_back({Kind::Opened, t, areas[w % 4], QStringLiteral("水果"), name, name});
             for (int s = answerEvery, n = 0; s < 300; s += answerEvery, ++n)
-                events.push_back({n % 4 == 3 ? Kind::Wrong : Kind::Right, t + 1000 * s, {}, {}, name, {}});
+                events.push_back(
+                    {n % 4 == 3 ? Kind::Wrong : Kind::Right, t + 1000 * s, {}, {}, name, {}});
             t += 300 * 1000;
             events.push_back({Kind::Closed, t, {}, {}, name, {}});
         }

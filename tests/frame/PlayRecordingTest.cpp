@@ -91,7 +91,8 @@ TEST(PlayRecording, TheRecordOfAScriptedSessionMatchesItExactly)
     s.fx.stage.unloadAll();
     const std::vector<PlayEvent> all = s.written();
     ASSERT_EQ(all.size(), expected.size() + 1);
-    EXPECT_EQ(all.back(), (PlayEvent{Kind::Closed, s.at(10, 3, 0), maths, {}, xunxu, countingTitle}));
+    EXPECT_EQ(all.back(),
+              (PlayEvent{Kind::Closed, s.at(10, 3, 0), maths, {}, xunxu, countingTitle}));
 }
 
 } // namespace

@@ -32,7 +32,8 @@ struct TwoDays : RecordOnDisk {
              event(Kind::Opened, at(3, 9, 0), counting, QStringLiteral("数学"), {},
                    QStringLiteral("数数")),
              event(Kind::Right, at(3, 9, 1), counting), event(Kind::Wrong, at(3, 9, 2), counting),
-             event(Kind::Right, at(3, 9, 3), counting), event(Kind::Closed, at(3, 9, 5), counting)});
+             event(Kind::Right, at(3, 9, 3), counting),
+             event(Kind::Closed, at(3, 9, 5), counting)});
     }
 };
 

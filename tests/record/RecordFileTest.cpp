@@ -185,9 +185,8 @@ TEST(RecordFile, WhatIsNoRecordIsSaidAndNotTouched)
 
 TEST(PlayFigures, TimesSharesAndCsvAsAGrownUpReadsThem)
 {
-    const std::pair<qint64, const char*> times[] = {{0, "0秒"},      {59, "59秒"},
-                                                    {60, "1分"},     {3599, "59分"},
-                                                    {3600, "1小时"}, {3900, "1小时5分"}};
+    const std::pair<qint64, const char*> times[] = {
+        {0, "0秒"}, {59, "59秒"}, {60, "1分"}, {3599, "59分"}, {3600, "1小时"}, {3900, "1小时5分"}};
     for (const auto& [seconds, text] : times)
         EXPECT_EQ(playedTime(seconds), QString::fromUtf8(text)) << seconds;
     EXPECT_EQ(shareRight(0, 0), QStringLiteral("—"));

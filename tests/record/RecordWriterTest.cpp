@@ -1,8 +1,8 @@
 // The program's record: written on its own thread, complete when the program ends, read
 // back with the answer just given, silent after one message when it cannot be written.
 
-#include "RecordSupport.h"
 #include "shell/record/RecordWriter.h"
+#include "RecordSupport.h"
 
 #include <QFile>
 

@@ -187,7 +187,8 @@ QString titleOfWindow(const AppContext& app, const QString& window)
         for (const TitleEntry& entry : titlesOf(table))
             if (entry.window == window) return entry.title;
     if (app.windows)
-        if (const WindowDescriptor* d = app.windows->descriptor(window); d && !d->openedFrom.isEmpty())
+        if (const WindowDescriptor* d = app.windows->descriptor(window);
+            d && !d->openedFrom.isEmpty())
             return titleOfWindow(app, d->openedFrom);
     return window;
 }

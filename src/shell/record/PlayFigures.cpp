@@ -1,6 +1,7 @@
 #include "shell/record/PlayFigures.h"
 
 #include <QStringList>
+#include <algorithm>
 
 namespace {
 
@@ -80,8 +81,11 @@ QString figuresCsv(const PlayFigures& figures)
 {
     QStringList lines{QStringLiteral("日期,领域,时长(秒),回合,答对,答对率")};
     for (const AreaDay& d : figures.days)
-        lines << QStringList{d.day.toString(Qt::ISODate), csvField(d.area), QString::number(d.seconds),
-                             QString::number(d.rounds), QString::number(d.right),
+        lines << QStringList{d.day.toString(Qt::ISODate),
+                             csvField(d.area),
+                             QString::number(d.seconds),
+                             QString::number(d.rounds),
+                             QString::number(d.right),
                              d.rounds ? shareRight(d.right, d.rounds) : QString()}
                      .join(QLatin1Char(','));
     return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');

@@ -1,13 +1,16 @@
 #include "shell/record/RecordFile.h"
 
 #include <QAtomicInteger>
+#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <algorithm>
+#include <limits>
 #include <map>
+#include <tuple>
 
 namespace {
 
@@ -95,22 +98,25 @@ bool RecordFile::open(const QString& path, Access access)
     const bool writes = access == Access::ReadWrite;
     if (writes && !QDir().mkpath(QFileInfo(path).absolutePath()))
         return fail(QStringLiteral("cannot make the folder of %1").arg(path));
-    if (!writes && !QFileInfo(path).isFile()) return fail(QStringLiteral("%1 does not exist").arg(path));
+    if (!writes && !QFileInfo(path).isFile())
+        return fail(QStringLiteral("%1 does not exist").arg(path));
 
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection_);
     db.setDatabaseName(path);
-    db.setConnectOptions(writes ? QStringLiteral("QSQLITE_BUSY_TIMEOUT=2000")
-                                : QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_BUSY_TIMEOUT=2000"));
+    db.setConnectOptions(writes
+                             ? QStringLiteral("QSQLITE_BUSY_TIMEOUT=2000")
+                             : QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_BUSY_TIMEOUT=2000"));
     if (!db.open()) return fail(db.lastError().text());
 
     QSqlQuery version(db);
     if (!version.exec(QStringLiteral("PRAGMA user_version")) || !version.next())
-        return fail(QStringLiteral("%1 is not a record of play: %2")
-                        .arg(path, version.lastError().text()));
+        return fail(
+            QStringLiteral("%1 is not a record of play: %2").arg(path, version.lastError().text()));
     const int found = version.value(0).toInt();
     if (found > SchemaVersion)
         return fail(QStringLiteral("%1 was written by a newer Mindlark").arg(path));
-    if (!writes) return found == SchemaVersion || fail(QStringLiteral("%1 holds no record").arg(path));
+    if (!writes)
+        return found == SchemaVersion || fail(QStringLiteral("%1 holds no record").arg(path));
 
     // WAL with a sync at every commit: a committed event survives a power cut, and a
     // reader (the page, mindlark-pack) never waits for the writer.
@@ -204,7 +210,8 @@ bool RecordFile::clear()
 {
     QSqlDatabase db = QSqlDatabase::database(connection_, false);
     if (!db.transaction()) return fail(db.lastError().text());
-    if (!exec(QStringLiteral("DELETE FROM answers")) || !exec(QStringLiteral("DELETE FROM visits"))) {
+    if (!exec(QStringLiteral("DELETE FROM answers")) ||
+        !exec(QStringLiteral("DELETE FROM visits"))) {
         db.rollback();
         return false;
     }
@@ -239,8 +246,8 @@ PlayFigures RecordFile::figures(const QDate& since) const
     q.exec();
     while (q.next())
         visits.emplace(q.value(0).toLongLong(),
-                       Visit{q.value(1).toLongLong(), q.value(2).toLongLong(), q.value(3).toString(),
-                             q.value(4).toString(), q.value(5).toString()});
+                       Visit{q.value(1).toLongLong(), q.value(2).toLongLong(),
+                             q.value(3).toString(), q.value(4).toString(), q.value(5).toString()});
 
     std::map<std::pair<QDate, QString>, AreaDay> days;
     std::map<std::pair<QDate, QString>, std::vector<Interval>> played;
@@ -323,10 +330,11 @@ std::vector<PlayEvent> RecordFile::events() const
     std::vector<Timed> all;
     QHash<qint64, PlayEvent> visits;
     QSqlQuery q(db);
-    q.exec(QStringLiteral("SELECT id, opened, last, closed, area, lesson, window, title FROM visits"));
+    q.exec(
+        QStringLiteral("SELECT id, opened, last, closed, area, lesson, window, title FROM visits"));
     while (q.next()) {
         PlayEvent e{PlayEvent::Kind::Opened, q.value(1).toLongLong(), q.value(4).toString(),
-                    q.value(5).toString(), q.value(6).toString(), q.value(7).toString()};
+                    q.value(5).toString(),   q.value(6).toString(),   q.value(7).toString()};
         const qint64 id = q.value(0).toLongLong();
         visits.insert(id, e);
         all.push_back({e.at, 0, id, e});

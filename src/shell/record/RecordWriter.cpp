@@ -2,6 +2,7 @@
 
 #include "shell/record/RecordFile.h"
 
+#include <memory>
 #include <optional>
 
 RecordWriter::RecordWriter(const QString& path, Failure onFailure)
@@ -56,7 +57,8 @@ bool RecordWriter::clear()
     post([this, cleared](RecordFile& file) {
         *cleared = file.clear();
         if (!*cleared)
-            failed(QStringLiteral("The record of play could not be cleared (%1)").arg(file.error()));
+            failed(
+                QStringLiteral("The record of play could not be cleared (%1)").arg(file.error()));
     });
     flush();
     return *cleared;

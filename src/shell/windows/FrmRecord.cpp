@@ -163,7 +163,8 @@ void FrmRecord::CmdExport_Click()
     // With a byte order mark, spreadsheet programs read the Chinese text as UTF-8.
     const QByteArray bytes = QByteArray("\xEF\xBB\xBF") + figuresCsv(figures_).toUtf8();
     if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
-        app_.services.message(QStringLiteral("学习记录已导出到：\n") + QDir::toNativeSeparators(path),
+        app_.services.message(QStringLiteral("学习记录已导出到：\n") +
+                                  QDir::toNativeSeparators(path),
                               MessageIcon::Information, MessageButtons::Ok, Caption());
     else
         app_.services.message(QStringLiteral("学习记录无法导出到：\n") +
