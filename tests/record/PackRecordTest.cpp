@@ -8,12 +8,12 @@ namespace {
 
 using Kind = PlayEvent::Kind;
 
-struct Run {
+struct PackRun {
     int status;
     QString out, err;
 };
 
-Run pack(const QStringList& args)
+PackRun pack(const QStringList& args)
 {
     QProcess process;
     process.start(QStringLiteral(MINDLARK_PACK), QStringList{QStringLiteral("record")} + args);
@@ -40,7 +40,7 @@ struct TwoDays : RecordOnDisk {
 TEST(PackRecord, PrintsTheFiguresOfARecord)
 {
     TwoDays record;
-    const Run text = pack({record.path});
+    const PackRun text = pack({record.path});
     EXPECT_EQ(text.status, 0) << text.err.toStdString();
     const QStringList lines = text.out.split(QLatin1Char('\n'));
     ASSERT_GE(lines.size(), 6);
@@ -50,8 +50,8 @@ TEST(PackRecord, PrintsTheFiguresOfARecord)
     EXPECT_EQ(lines[4], QStringLiteral("玩得最多"));
     EXPECT_EQ(lines[5].simplified(), QStringLiteral("数数 25分 4 75%"));
 
-    const Run csv = pack({QStringLiteral("--since"), QStringLiteral("2026-03-02"),
-                          QStringLiteral("--csv"), record.path});
+    const PackRun csv = pack({QStringLiteral("--since"), QStringLiteral("2026-03-02"),
+                              QStringLiteral("--csv"), record.path});
     EXPECT_EQ(csv.status, 0) << csv.err.toStdString();
     EXPECT_EQ(csv.out, figuresCsv(record.file.figures(QDate(2026, 3, 2))));
     EXPECT_EQ(csv.out.count(QLatin1Char('\n')), 2);
@@ -73,7 +73,7 @@ TEST(PackRecord, WrongArgumentsAndFilesThatAreNoRecord)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.args.join(QLatin1Char(' ')).toStdString());
-        const Run run = pack(c.args);
+        const PackRun run = pack(c.args);
         EXPECT_EQ(run.status, c.status);
         EXPECT_TRUE(run.err.contains(QString::fromUtf8(c.said))) << run.err.toStdString();
         EXPECT_TRUE(run.out.isEmpty());

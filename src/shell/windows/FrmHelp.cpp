@@ -56,7 +56,7 @@ FrmHelp::FrmHelp(AppContext& app, const QString& name)
     connect(Label4, &Control::Click, this, [this] { Label4_Click(); });
     connect(LblRecord, &Control::MouseMove, this, [this] { LblRecord->setForeColor(LinkHover); });
     connect(LblRecord, &Control::Click, this,
-            [this] { app().windows->open(QStringLiteral("FrmRecord")); });
+            [this] { this->app().windows->open(QStringLiteral("FrmRecord")); });
     connect(Lblclose, &Control::Click, this, [this] { Unload(); });
 }
 

@@ -1,11 +1,12 @@
 // The record of play for grown-ups: reached from the help window, a year of play on one
 // page, exported to CSV, cleared only when confirmed.
 
-#include "ShellHarness.h"
+#include "StageFixture.h"
 #include "shell/record/RecordFile.h"
 #include "shell/record/RecordWriter.h"
 #include "shell/windows/FrmHelp.h"
 #include "shell/windows/FrmRecord.h"
+#include "shell/windows/ShellWindows.h"
 
 #include <QFile>
 #include <QScopeGuard>
@@ -52,28 +53,32 @@ void writeYearOfPlay(const QString& path)
     ASSERT_TRUE(file.append(year)) << file.error().toStdString();
 }
 
-struct RecordPage : ShellHarness {
+struct RecordPage {
     QTemporaryDir dir;
     QString path = dir.filePath(QStringLiteral("record.sqlite"));
     std::unique_ptr<RecordWriter> record;
+    std::unique_ptr<StageFixture> fx; // goes before the record it writes to
     FrmRecord* page = nullptr;
 
     RecordPage() { QStandardPaths::setTestModeEnabled(true); }
-    ~RecordPage() { fx.reset(); }
+
+    FakeServices& services() { return fx->services; }
+    AppContext& app() { return fx->app; }
 
     void openThroughHelp(bool keepsRecord = true)
     {
-        start();
+        fx = std::make_unique<StageFixture>();
+        registerShellWindows(fx->windows);
         services().date = Today;
         if (keepsRecord) {
             record = std::make_unique<RecordWriter>(path, RecordWriter::Failure{});
             app().record = record.get();
         }
-        auto* help = open<FrmHelp>(QStringLiteral("FrmHelp"));
+        auto* help = fx->windows.open<FrmHelp>(QStringLiteral("FrmHelp"));
         fx->click(help->LblRecord);
         page = fx->windows.find<FrmRecord>(QStringLiteral("FrmRecord"));
         ASSERT_NE(page, nullptr);
-        ASSERT_EQ(topName(), QStringLiteral("FrmRecord"));
+        ASSERT_EQ(fx->stage.top(), page);
     }
     QStringList row(Grid& grid, int r) const
     {
