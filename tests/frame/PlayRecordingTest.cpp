@@ -26,6 +26,7 @@ struct RecordedStage {
     {
         auto* form = new ActivityForm(fx.app, window); // the stage deletes it when unloaded
         form->Show();
+        InitRewards(*form);
         return form;
     }
     void setTime(int hour, int minute, int second)

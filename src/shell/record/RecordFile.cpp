@@ -113,6 +113,7 @@ bool RecordFile::open(const QString& path, Access access)
         return fail(
             QStringLiteral("%1 is not a record of play: %2").arg(path, version.lastError().text()));
     const int found = version.value(0).toInt();
+    version.finish(); // a statement left open would hold a transaction open
     if (found > SchemaVersion)
         return fail(QStringLiteral("%1 was written by a newer Mindlark").arg(path));
     if (!writes)
@@ -121,9 +122,11 @@ bool RecordFile::open(const QString& path, Access access)
     // WAL with a sync at every commit: a committed event survives a power cut, and a
     // reader (the page, mindlark-pack) never waits for the writer.
     QSqlQuery wal(db);
-    if (!wal.exec(QStringLiteral("PRAGMA journal_mode=WAL")) || !wal.next() ||
-        wal.value(0).toString().compare(QLatin1String("wal"), Qt::CaseInsensitive) != 0)
-        return fail(QStringLiteral("%1 cannot be written in WAL mode").arg(path));
+    const bool walSet = wal.exec(QStringLiteral("PRAGMA journal_mode=WAL")) && wal.next();
+    const QString mode = walSet ? wal.value(0).toString() : wal.lastError().text();
+    wal.finish();
+    if (mode.compare(QLatin1String("wal"), Qt::CaseInsensitive) != 0)
+        return fail(QStringLiteral("%1 cannot be written in WAL mode (%2)").arg(path, mode));
     if (!exec(QStringLiteral("PRAGMA synchronous=FULL"))) return false;
     for (const char* statement : Schema)
         if (!exec(QString::fromLatin1(statement))) return false;
