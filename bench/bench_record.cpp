@@ -100,6 +100,7 @@ void BM_RecordPageOpensOver100000Records(benchmark::State& state)
     registerShellWindows(windows);
     RecordWriter record(path, {});
     app.record = &record;
+    record.flush(); // the file is open before the grown-up comes
     for (auto _ : state) {
         windows.open(QStringLiteral("FrmRecord"));
         state.PauseTiming();
@@ -108,7 +109,11 @@ void BM_RecordPageOpensOver100000Records(benchmark::State& state)
         state.ResumeTiming();
     }
 }
-BENCHMARK(BM_RecordPageOpensOver100000Records)->Unit(benchmark::kMillisecond);
+// The record is read on the writer's thread: CPU time counts every thread of the process.
+BENCHMARK(BM_RecordPageOpensOver100000Records)
+    ->MeasureProcessCPUTime()
+    ->Iterations(5)
+    ->Unit(benchmark::kMillisecond);
 
 // The size of the record after a year of daily play: an hour a day in 12 windows, an
 // answer every 5 seconds (267,180 events).

@@ -1,6 +1,7 @@
 #include "ui/Grid.h"
 
 #include <QHeaderView>
+#include <QStyle>
 #include <QTableWidget>
 #include <numeric>
 
@@ -68,8 +69,10 @@ void Grid::fitColumns()
 {
     const double total = std::accumulate(shares_.begin(), shares_.end(), 0.0);
     if (total <= 0) return;
-    // The width left beside the scroll bar, so that no column is cut off.
-    const int width = table_->viewport()->width();
+    // The width left beside the scroll bar, so that no column is cut off and the table
+    // never scrolls sideways. (The viewport has not been laid out yet on a resize.)
+    const int width = table_->width() - 2 * table_->frameWidth() -
+                      table_->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, table_);
     for (int c = 0; c < int(shares_.size()) && c < table_->columnCount(); ++c)
         table_->setColumnWidth(c, int(width * shares_[std::size_t(c)] / total));
 }
