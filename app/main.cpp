@@ -4,6 +4,7 @@
 #include "shell/core/AppContext.h"
 #include "shell/core/QtServices.h"
 #include "shell/core/WindowRegistry.h"
+#include "shell/record/RecordWriter.h"
 #include "shell/windows/CommandLineLaunch.h"
 #include "ui/Form.h"
 #include "ui/Stage.h"
@@ -15,8 +16,10 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QScreen>
+#include <QStandardPaths>
 #include <QTimer>
 #include <cstdio>
+#include <memory>
 
 namespace {
 
@@ -52,6 +55,23 @@ protected:
         return false;
     }
 };
+
+// The record of play lives in the user's data folder, never in the data root. A failure
+// is said once on stderr, from the UI thread, and play goes on unrecorded.
+std::unique_ptr<RecordWriter> startRecord(Services& services)
+{
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    if (folder.isEmpty()) {
+        services.warn(QStringLiteral("No record of play: this user has no data folder"));
+        return nullptr;
+    }
+    Services* warnings = &services;
+    return std::make_unique<RecordWriter>(
+        folder + QStringLiteral("/record.sqlite"), [warnings](const QString& message) {
+            QMetaObject::invokeMethod(
+                qApp, [warnings, message] { warnings->warn(message); }, Qt::QueuedConnection);
+        });
+}
 
 } // namespace
 
@@ -116,6 +136,9 @@ int main(int argc, char** argv)
 
     QtServices services(parser.isSet(logOption));
     AppContext app(services, findDataRoot(parser.value(dataOption)));
+    // Before the stage, so that the windows closing with the program are still recorded.
+    const std::unique_ptr<RecordWriter> record = startRecord(services);
+    app.record = record.get();
     Stage stage;
     stage.setStretch(parser.isSet(stretchOption));
     app.stage = &stage;

@@ -36,9 +36,9 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT) # mindlark_<version>_<arch>.deb
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 # The shared libraries come from dpkg-shlibdeps; what the program loads at run time by
-# name (Qt's platform and image plugins, GStreamer for sound, the voice data, the fonts the
+# name (Qt's platform and image plugins, the SQLite driver of the record of play, GStreamer for sound, the voice data, the fonts the
 # windows are drawn in, the handwriting model) is named here.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "qt6-qpa-plugins, gstreamer1.0-plugins-base, gstreamer1.0-plugins-good, espeak-ng-data, fonts-noto-cjk, fonts-noto-color-emoji, tegaki-zinnia-simplified-chinese, xdg-utils")
+    "qt6-qpa-plugins, libqt6sql6-sqlite, gstreamer1.0-plugins-base, gstreamer1.0-plugins-good, espeak-ng-data, fonts-noto-cjk, fonts-noto-color-emoji, tegaki-zinnia-simplified-chinese, xdg-utils")
 include(CPack)

@@ -10,7 +10,7 @@ cd "$root/src" || exit 2
 # folder of the including file -> its layer
 layer_of() {
     case $1 in
-        ui | shell/data) echo 0 ;;
+        ui | shell/data | shell/record) echo 0 ;;
         shell/core) echo 1 ;;
         frame | shell/windows) echo 2 ;;
         activities/* | drawing) echo 3 ;;

@@ -1,6 +1,7 @@
 #include "frame/ActivityForm.h"
 
 #include "frame/Instructions.h"
+#include "frame/PlayRecording.h"
 #include "ui/Artwork.h"
 #include "ui/Stage.h"
 
@@ -47,7 +48,12 @@ ActivityForm::ActivityForm(AppContext& app, const QString& name, ScaleUnit unit,
 
     // The instruction is spoken once the window has opened.
     connect(&stage(), &Stage::formLoaded, this, [this](Form* form) {
-        if (form == this) speakInstruction();
+        if (form != this) return;
+        RecordPlay(*this, PlayEvent::Kind::Opened);
+        speakInstruction();
+    });
+    connect(&stage(), &Stage::formUnloaded, this, [this](Form* form) {
+        if (form == this) RecordPlay(*this, PlayEvent::Kind::Closed);
     });
 }
 

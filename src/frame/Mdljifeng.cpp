@@ -1,6 +1,7 @@
 #include "frame/Mdljifeng.h"
 
 #include "frame/ActivityForm.h"
+#include "frame/PlayRecording.h"
 
 namespace {
 
@@ -55,6 +56,7 @@ void RewardRight(ActivityForm& form)
 {
     AppContext& app = form.app();
     app.services.log(QStringLiteral("reward right"));
+    RecordPlay(form, PlayEvent::Kind::Right);
     app.Score = int16_t(std::min(app.Score + 1, 100));
     if (!form.hasRewardStrip()) return;
     int tens = 0, units = 0;
@@ -82,6 +84,7 @@ void RewardWrong(ActivityForm& form)
 {
     AppContext& app = form.app();
     app.services.log(QStringLiteral("reward wrong"));
+    RecordPlay(form, PlayEvent::Kind::Wrong);
     app.Score = int16_t(std::max(app.Score - 1, 0));
     if (!form.hasRewardStrip()) return;
     int tens = 0, units = 0;

@@ -65,6 +65,11 @@ e2e_start() {
         xdotool getmouselocation >/dev/null 2>&1 && break
         sleep 0.1
     done
+    e2e_run_program "$@"
+}
+
+# Starts the program (again) on the running X server, with a fresh log.
+e2e_run_program() {
     QT_QPA_PLATFORM=xcb "$E2E_BIN/mindlark" --log --data "$E2E_BIN" "$@" >"$E2E_LOG" 2>&1 &
     E2E_PROGRAM_PID=$!
     e2e_wait_log '^open FrmChoose$'

@@ -3,6 +3,7 @@
 
 #include "DataCheck.h"
 #include "PackCommands.h"
+#include "RecordCommand.h"
 #include "common/HeadlessApplication.h"
 
 #include <QApplication>
@@ -22,6 +23,12 @@ Commands:
                                    ItemCount, ItemTextLength, Txtini, ItemList(1..ItemCount)
   check --data DIR                 list every missing or broken file the courses name;
                                    exit status 0 only when nothing is
+  record [--since DATE] [--csv] FILE
+                                   print the figures of a record of play
+                                   (~/.local/share/mindlark/record.sqlite): per day and
+                                   area the time played, the rounds and the share right,
+                                   and the windows played most; from DATE (2026-09-01) on;
+                                   --csv: one line per day and area
   --help                           show this text
 )";
 
@@ -63,6 +70,8 @@ int main(int argc, char** argv)
         std::fputs(Help, stdout);
         return 0;
     }
+
+    if (command == QLatin1String("record")) return printRecord(args);
 
     QString dataDir;
     if (args.size() >= 2 && args[0] == QLatin1String("--data")) {

@@ -11,6 +11,7 @@
 #include <array>
 #include <cstdint>
 
+class PlayRecord;
 class Stage;
 class WindowRegistry;
 
@@ -29,6 +30,8 @@ struct AppContext {
     WindowRegistry* windows = nullptr;
     // Courses already decoded, for as long as their carriers stay unchanged.
     CourseCache courses;
+    // The record of play for parents and teachers; null when nothing is recorded.
+    PlayRecord* record = nullptr;
 
     // Screen factors: stage size over the 1024 x 768 design.
     float ScaleX = 1.0f;
@@ -49,6 +52,8 @@ struct AppContext {
 
     QString CurrentArea;
     QString CurrentLesson;
+    // The catalogue entry or step title the child clicked last.
+    QString LaunchedTitle;
     QString ComparisonEntry;
     QString CurrentCharacter;
     int RoundIndex = 0;

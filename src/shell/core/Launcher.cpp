@@ -155,6 +155,7 @@ QString windowForTitle(TitleTable table, const QString& title)
 bool launchTitle(AppContext& app, std::initializer_list<TitleTable> tables, const QString& title)
 {
     app.services.log(QStringLiteral("launch ") + title);
+    app.LaunchedTitle = title;
     for (TitleTable table : tables) {
         const QString window = windowForTitle(table, title);
         if (window.isEmpty()) continue;
@@ -163,4 +164,31 @@ bool launchTitle(AppContext& app, std::initializer_list<TitleTable> tables, cons
     }
     app.services.log(QStringLiteral("launch ") + title + QStringLiteral(": no window"));
     return false;
+}
+
+bool isLessonArea(const QString& area)
+{
+    return area == QStringLiteral("语言") || area == QStringLiteral("手眼协调") ||
+           area == QStringLiteral("记忆力训练");
+}
+
+bool isActivityArea(const QString& area)
+{
+    return area == QStringLiteral("数学") || area == QStringLiteral("认知") ||
+           area == QStringLiteral("填色");
+}
+
+QString titleOfWindow(const AppContext& app, const QString& window)
+{
+    constexpr TitleTable tables[] = {TitleTable::Catalogue, TitleTable::Chooser};
+    for (TitleTable table : tables)
+        if (windowForTitle(table, app.LaunchedTitle) == window) return app.LaunchedTitle;
+    for (TitleTable table : tables)
+        for (const TitleEntry& entry : titlesOf(table))
+            if (entry.window == window) return entry.title;
+    if (app.windows)
+        if (const WindowDescriptor* d = app.windows->descriptor(window);
+            d && !d->openedFrom.isEmpty())
+            return titleOfWindow(app, d->openedFrom);
+    return window;
 }

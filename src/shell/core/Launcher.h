@@ -29,3 +29,12 @@ QString windowForTitle(TitleTable table, const QString& title);
 // "launch <title>", and "launch <title>: no window" when nothing opens. Returns whether a
 // window opened.
 bool launchTitle(AppContext& app, std::initializer_list<TitleTable> tables, const QString& title);
+
+// The areas whose catalogue entries are lessons, opened in the activity chooser.
+bool isLessonArea(const QString& area);
+// The areas whose catalogue entries open an activity window directly.
+bool isActivityArea(const QString& area);
+
+// What a grown-up calls a window: the title the child opened it with, else the first title
+// of the tables that names it or its menu, else its name.
+QString titleOfWindow(const AppContext& app, const QString& window);

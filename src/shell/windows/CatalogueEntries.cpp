@@ -21,18 +21,6 @@ CatalogueEntries readDirectory(AppContext& app, const QString& course, int last,
 
 } // namespace
 
-bool isLessonArea(const QString& area)
-{
-    return area == QStringLiteral("语言") || area == QStringLiteral("手眼协调") ||
-           area == QStringLiteral("记忆力训练");
-}
-
-bool isActivityArea(const QString& area)
-{
-    return area == QStringLiteral("数学") || area == QStringLiteral("认知") ||
-           area == QStringLiteral("填色");
-}
-
 CatalogueEntries ReadCatalogueEntries(AppContext& app, TextBox& Txtini, const QString& area)
 {
     if (isLessonArea(area)) {

@@ -33,6 +33,8 @@ FrmHelp::FrmHelp(AppContext& app, const QString& name)
     Label2->setFont(QStringLiteral("宋体"), 9, false);
     Label2->setForeColor(buttonText());
     Lblclose = makeLink(QStringLiteral("Lblclose"), QStringLiteral("<<关闭窗口>>"), 3600, 3780);
+    // Children come no further than this window; the record is for their parents.
+    LblRecord = makeLink(QStringLiteral("LblRecord"), QStringLiteral("学习记录"), 300, 3780);
 
     // Two double rules: under the links and above the closing link.
     const double rules[4] = {2220, 2250, 3480, 3510};
@@ -52,6 +54,9 @@ FrmHelp::FrmHelp(AppContext& app, const QString& name)
     }
     connect(Label4, &Control::MouseMove, this, [this] { Label4->setForeColor(LinkHover); });
     connect(Label4, &Control::Click, this, [this] { Label4_Click(); });
+    connect(LblRecord, &Control::MouseMove, this, [this] { LblRecord->setForeColor(LinkHover); });
+    connect(LblRecord, &Control::Click, this,
+            [this] { this->app().windows->open(QStringLiteral("FrmRecord")); });
     connect(Lblclose, &Control::Click, this, [this] { Unload(); });
 }
 
@@ -79,7 +84,7 @@ void FrmHelp::Form_Load()
 
 void FrmHelp::Form_MouseMove(Qt::MouseButtons, double, double)
 {
-    for (Label* link : {Label2, Label3, Label4, &Label5[0], &Label5[1]})
+    for (Label* link : {Label2, Label3, Label4, &Label5[0], &Label5[1], LblRecord})
         link->setForeColor(buttonText());
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 // The help window of the main menu (F1): the handbook, the project's page, how to update,
-// and the About window.
+// the About window, and the record of play for parents and teachers.
 
 #include "shell/windows/DialogForm.h"
 #include "ui/ControlArray.h"
@@ -20,6 +20,7 @@ public:
     Label* Label3;
     Label* Label4;
     Label* Lblclose;
+    Label* LblRecord; // the record of play, for grown-ups
 
     QString WebSite;
 

@@ -5,6 +5,7 @@
 #include "shell/windows/FrmChoosekecheng.h"
 #include "shell/windows/FrmHelp.h"
 #include "shell/windows/FrmMulu.h"
+#include "shell/windows/FrmRecord.h"
 #include "shell/windows/frmAbout.h"
 
 void registerShellWindows(WindowRegistry& windows)
@@ -15,5 +16,6 @@ void registerShellWindows(WindowRegistry& windows)
         windowOf<FrmChoosekecheng>(QStringLiteral("FrmChoosekecheng")),
         windowOf<FrmHelp>(QStringLiteral("FrmHelp")),
         windowOf<frmAbout>(QStringLiteral("frmAbout")),
+        windowOf<FrmRecord>(QStringLiteral("FrmRecord")),
     });
 }
