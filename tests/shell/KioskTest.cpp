@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace {
@@ -114,7 +115,8 @@ TEST_P(KioskKeysTable, ReachesTheWindowInFrontOnlyWhenAllowed)
         auto* probe = m.fx->windows.open<KeyProbe>(QStringLiteral("KeyProbe"));
         ASSERT_NE(probe, nullptr);
         m.keyClick(c.key, c.modifiers);
-        const bool reached = probe->keys == std::vector<int>{c.classicCode};
+        // (Modifier keys arrive as keys of their own, code 0.)
+        const bool reached = std::count(probe->keys.begin(), probe->keys.end(), c.classicCode) == 1;
         EXPECT_EQ(reached, !kiosk || c.reachesWindowInKiosk) << c.name << " kiosk " << kiosk;
         EXPECT_FALSE(m.ended()) << c.name;
     }
