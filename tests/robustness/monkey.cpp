@@ -193,6 +193,15 @@ private:
     QRandomGenerator random_;
 };
 
+// The window's back picture, when it has one in view.
+Control* backPicture(Form* form)
+{
+    if (!form) return nullptr;
+    for (Control* control : form->controls())
+        if (control->name() == QStringLiteral("ImgBack") && control->isVisible()) return control;
+    return nullptr;
+}
+
 // The window still answers: whatever lies over it is closed, and a click on its back
 // picture closes it.
 QString backPictureCloses(WindowTour& tour, const QString& name)
@@ -202,8 +211,14 @@ QString backPictureCloses(WindowTour& tour, const QString& name)
     Stage& stage = tour.fixture().stage;
     while (stage.top() && stage.top() != form)
         stage.unload(stage.top());
-    auto* back = form->findChild<Control*>(QStringLiteral("ImgBack"));
-    if (!back || !back->isVisible()) return QString(); // a window without a back picture
+    Control* back = backPicture(form);
+    if (!back) return QString(); // a window without a back picture
+    // The child waits a moment first (the catalogue's back picture rests for a second after
+    // it is in front again).
+    for (Timer* timer : form->findChildren<Timer*>())
+        if (timer->isRunning()) timer->fire();
+    WindowTour::settle();
+    if (!stage.isOpen(form)) return QString(); // its time ran out and it closed itself
     trail.add(name + QStringLiteral(": click on the back picture"));
     tour.fixture().click(back);
     WindowTour::settle();
@@ -225,9 +240,7 @@ int main(int argc, char** argv)
     WindowTour tour(data, optionValue(args, QStringLiteral("--lesson"), QStringLiteral("水果")));
     if (args.contains(QStringLiteral("--list"))) {
         for (const QString& name : tour.names()) {
-            Form* form = tour.open(name);
-            auto* back = form ? form->findChild<Control*>(QStringLiteral("ImgBack")) : nullptr;
-            if (back && back->isVisible()) {
+            if (Control* back = backPicture(tour.open(name))) {
                 const QPoint centre = tour.fixture().onStage(back, back->rect().center());
                 std::printf("%s %d %d\n", qPrintable(name), centre.x(), centre.y());
             } else {
