@@ -42,8 +42,10 @@ alive() {
 
 # The form in front, from the open and close lines of the log.
 front() {
-    awk '/^open /{s[++n]=$2} /^close /{for(i=n;i>0;i--) if(s[i]==$2){for(j=i;j<n;j++) s[j]=s[j+1]; n--; break}}
-         END{print s[n]}' "$E2E_LOG"
+    # (a launched window that is open already comes to the front)
+    awk 'function drop(w,  i, j) { for (i = n; i > 0; i--) if (s[i] == w) { for (j = i; j < n; j++) s[j] = s[j + 1]; n--; return 1 } return 0 }
+         /^open / { s[++n] = $2 } /^close / { drop($2) } /^launch [^ ]+$/ { if (drop($2)) s[++n] = $2 }
+         END { print s[n] }' "$E2E_LOG"
 }
 
 # Anywhere on the screen except the top right corner, where the back pictures lie: the
