@@ -23,8 +23,8 @@
 #include <QTemporaryDir>
 #include <csignal>
 #include <functional>
-#include <optional>
 #include <gtest/gtest.h>
+#include <optional>
 #include <sys/resource.h>
 #include <unistd.h>
 
@@ -89,7 +89,8 @@ public:
         // A read-only row leaves folders that the temporary folder could not remove.
         const auto writable = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner;
         QFile(data()).setPermissions(writable);
-        QDirIterator it(data(), QDir::AllEntries | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+        QDirIterator it(data(), QDir::AllEntries | QDir::NoDotAndDotDot,
+                        QDirIterator::Subdirectories);
         while (it.hasNext())
             QFile(it.next()).setPermissions(writable);
         for (const auto& [name, value] : saved_)
@@ -152,16 +153,16 @@ private:
 };
 
 struct Outcome {
-    QStringList said;      // messages and warnings, all windows together
-    QString strokePath;    // where the stroke file went, or empty
-    SavedDrawing drawing;  // where the drawing went
+    QStringList said;     // messages and warnings, all windows together
+    QString strokePath;   // where the stroke file went, or empty
+    SavedDrawing drawing; // where the drawing went
 };
 
 struct BadDataRow {
     const char* name;
     std::function<void(Sandbox&)> spoil;
-    const char* mention;     // a part of what the child or the log must be told
-    bool save = true;        // save a stroke file and a drawing
+    const char* mention; // a part of what the child or the log must be told
+    bool save = true;    // save a stroke file and a drawing
     bool diskFull = false;
     bool needsReadOnlyFolders = false;
 };
@@ -195,11 +196,14 @@ const std::vector<BadDataRow>& rows()
     static const std::vector<BadDataRow> table = {
         {"MissingDataFolder", [](Sandbox&) {}, "kc/课程.mdb is missing", false},
         {"MissingPictures",
-         [](Sandbox& b) { removeAll(b.data(), {"pic/kcpic", "pic/wzpic", "pic/menu", "stepimage"}); },
+         [](Sandbox& b) {
+             removeAll(b.data(), {"pic/kcpic", "pic/wzpic", "pic/menu", "stepimage"});
+         },
          "没有找到"},
         {"BrokenCarriers",
          [](Sandbox& b) {
-             for (const QString& f : QDir(b.data() + QStringLiteral("/pic/fmpic")).entryList(QDir::Files))
+             for (const QString& f :
+                  QDir(b.data() + QStringLiteral("/pic/fmpic")).entryList(QDir::Files))
                  writeFile(b.data() + QStringLiteral("/pic/fmpic/") + f, "BM broken");
          },
          "is too short to be a bitmap"},

@@ -37,7 +37,10 @@ namespace {
 // The last events, kept ready to be written from a signal handler or a sanitizer's death.
 class EventTrail {
 public:
-    void setSeed(quint64 seed) { std::snprintf(seed_, sizeof seed_, "monkey: seed %llu\n", (unsigned long long)seed); }
+    void setSeed(quint64 seed)
+    {
+        std::snprintf(seed_, sizeof seed_, "monkey: seed %llu\n", (unsigned long long)seed);
+    }
     void add(const QString& line)
     {
         const QByteArray text = line.toUtf8().left(Width - 2) + '\n';
@@ -107,10 +110,21 @@ void watchForHangs(std::chrono::seconds limit)
 }
 
 const std::array<std::pair<Qt::Key, Qt::KeyboardModifiers>, 16> Keys = {{
-    {Qt::Key_Space, {}},  {Qt::Key_Return, {}}, {Qt::Key_Escape, {}},  {Qt::Key_Left, {}},
-    {Qt::Key_Right, {}},  {Qt::Key_Up, {}},     {Qt::Key_Down, {}},    {Qt::Key_F1, {}},
-    {Qt::Key_A, {}},      {Qt::Key_5, {}},      {Qt::Key_Backspace, {}}, {Qt::Key_Tab, {}},
-    {Qt::Key_Delete, {}}, {Qt::Key_Z, Qt::ControlModifier}, {Qt::Key_Y, Qt::ControlModifier},
+    {Qt::Key_Space, {}},
+    {Qt::Key_Return, {}},
+    {Qt::Key_Escape, {}},
+    {Qt::Key_Left, {}},
+    {Qt::Key_Right, {}},
+    {Qt::Key_Up, {}},
+    {Qt::Key_Down, {}},
+    {Qt::Key_F1, {}},
+    {Qt::Key_A, {}},
+    {Qt::Key_5, {}},
+    {Qt::Key_Backspace, {}},
+    {Qt::Key_Tab, {}},
+    {Qt::Key_Delete, {}},
+    {Qt::Key_Z, Qt::ControlModifier},
+    {Qt::Key_Y, Qt::ControlModifier},
     {Qt::Key_F4, Qt::AltModifier},
 }};
 
@@ -160,7 +174,8 @@ private:
             QTest::mouseClick(window, Qt::LeftButton, {}, p);
         } else if (kind < 60) {
             const QPoint to = anywhere();
-            note(name + QStringLiteral(": drag from %1 to %2,%3").arg(where).arg(to.x()).arg(to.y()));
+            note(name +
+                 QStringLiteral(": drag from %1 to %2,%3").arg(where).arg(to.x()).arg(to.y()));
             QTest::mouseMove(window, p);
             QTest::mousePress(window, Qt::LeftButton, {}, p);
             for (int step = 1; step <= 4; ++step)
@@ -182,7 +197,8 @@ private:
             QTest::keyClick(target, key, modifiers);
         } else {
             Form* front = tour_.fixture().stage.top();
-            note(name + QStringLiteral(": time passes for ") + (front ? front->name() : QStringLiteral("nothing")));
+            note(name + QStringLiteral(": time passes for ") +
+                 (front ? front->name() : QStringLiteral("nothing")));
             if (front)
                 for (Timer* timer : front->findChildren<Timer*>())
                     if (timer->isRunning()) timer->fire();
@@ -251,9 +267,10 @@ int main(int argc, char** argv)
         return 0;
     }
 
-    const QString seedText = optionValue(args, QStringLiteral("--seed"),
-                                         qEnvironmentVariable("MINDLARK_MONKEY_SEED"));
-    const quint64 seed = seedText.isEmpty() ? QRandomGenerator::system()->generate() : seedText.toULongLong();
+    const QString seedText =
+        optionValue(args, QStringLiteral("--seed"), qEnvironmentVariable("MINDLARK_MONKEY_SEED"));
+    const quint64 seed =
+        seedText.isEmpty() ? QRandomGenerator::system()->generate() : seedText.toULongLong();
     const int events = optionValue(args, QStringLiteral("--events"), QStringLiteral("200")).toInt();
     const QString only = optionValue(args, QStringLiteral("--window"), QString());
     trail.setSeed(seed);

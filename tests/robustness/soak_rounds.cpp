@@ -45,7 +45,8 @@ struct Soak {
         }
         RoundCycle& cycle = *form->roundCycle();
         cycle.answer(round % 3 != 2);
-        for (int tick = 0; tick < MaxTicksPerRound && tour.find(name) && cycle.isShowing(); ++tick) {
+        for (int tick = 0; tick < MaxTicksPerRound && tour.find(name) && cycle.isShowing();
+             ++tick) {
             for (Timer* timer : form->findChildren<Timer*>())
                 if (timer->isRunning()) timer->fire();
             WindowTour::settle();
@@ -69,7 +70,8 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
     const QStringList args = QCoreApplication::arguments();
-    const int rounds = optionValue(args, QStringLiteral("--rounds"), QStringLiteral("1000")).toInt();
+    const int rounds =
+        optionValue(args, QStringLiteral("--rounds"), QStringLiteral("1000")).toInt();
     const double maxGrowth =
         optionValue(args, QStringLiteral("--max-growth-kib"), QStringLiteral("-1")).toDouble();
     const QString only = optionValue(args, QStringLiteral("--window"), QString());
@@ -91,7 +93,8 @@ int main(int argc, char** argv)
             tour.closeAll();
             continue;
         }
-        if (!soak.play(WarmUpRounds)) failed << name + QStringLiteral(" (closed for good in the warm-up)");
+        if (!soak.play(WarmUpRounds))
+            failed << name + QStringLiteral(" (closed for good in the warm-up)");
         // What the window started in the background (the handwriting model is read once per
         // program) belongs to the warm-up, not to the rounds.
         QThreadPool::globalInstance()->waitForDone();

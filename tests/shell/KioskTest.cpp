@@ -1,10 +1,10 @@
 // --kiosk: a child's click, Escape, Alt+F4 or closing the window never ends the program; a
 // grown-up holds the back picture for two seconds or presses Ctrl+Alt+Q.
 
+#include "ui/Kiosk.h"
 #include "StageFixture.h"
 #include "shell/windows/FrmChoose.h"
 #include "shell/windows/ShellWindows.h"
-#include "ui/Kiosk.h"
 
 #include <QDir>
 #include <QFile>
@@ -122,12 +122,12 @@ TEST_P(KioskKeysTable, ReachesTheWindowInFrontOnlyWhenAllowed)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Keys, KioskKeysTable,
-    ::testing::Values(KeyCase{"Escape", Qt::Key_Escape, {}, 27, false},
-                      KeyCase{"AltF4", Qt::Key_F4, Qt::AltModifier, 115, false},
-                      KeyCase{"F1", Qt::Key_F1, {}, 112, true},
-                      KeyCase{"Space", Qt::Key_Space, {}, 32, true}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Keys, KioskKeysTable,
+                         ::testing::Values(KeyCase{"Escape", Qt::Key_Escape, {}, 27, false},
+                                           KeyCase{"AltF4", Qt::Key_F4, Qt::AltModifier, 115,
+                                                   false},
+                                           KeyCase{"F1", Qt::Key_F1, {}, 112, true},
+                                           KeyCase{"Space", Qt::Key_Space, {}, 32, true}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

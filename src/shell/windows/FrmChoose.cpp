@@ -46,8 +46,8 @@ FrmChoose::FrmChoose(AppContext& app, const QString& name)
         if (!isKiosk(stage())) endProgram();
     });
     holdTimer = makeTimer(QStringLiteral("holdTimer"));
-    new PressAndHold(*ImgBack, *holdTimer, 2000, [this] { return isKiosk(stage()); },
-                     [this] { endProgram(); });
+    new PressAndHold(
+        *ImgBack, *holdTimer, 2000, [this] { return isKiosk(stage()); }, [this] { endProgram(); });
 
     connect(&stage(), &Stage::closeRequested, this, [this] { endProgram(); });
 }
