@@ -7,6 +7,7 @@
 #include "shell/record/RecordWriter.h"
 #include "shell/windows/CommandLineLaunch.h"
 #include "ui/Form.h"
+#include "ui/Kiosk.h"
 #include "ui/Stage.h"
 #include "windows/AllWindows.h"
 
@@ -118,8 +119,13 @@ int main(int argc, char** argv)
         QStringLiteral("stretch"),
         QStringLiteral("Stretch the windows over the whole screen, each direction by its own "
                        "factor, instead of the largest 4:3 area in the middle of the screen."));
+    const QCommandLineOption kioskOption(
+        QStringLiteral("kiosk"),
+        QStringLiteral("For kindergartens: the main menu's back picture ends the program only "
+                       "when held for two seconds, closing the window, Alt+F4 and Escape do "
+                       "nothing; a grown-up quits with Ctrl+Alt+Q."));
     parser.addOptions({dataOption, windowedOption, logOption, firstPaintOption, launchOption,
-                       areaOption, lessonOption, stretchOption});
+                       areaOption, lessonOption, stretchOption, kioskOption});
     parser.process(application);
 
     QSize windowed;
@@ -141,6 +147,7 @@ int main(int argc, char** argv)
     app.record = record.get();
     Stage stage;
     stage.setStretch(parser.isSet(stretchOption));
+    if (parser.isSet(kioskOption)) enableKiosk(stage);
     app.stage = &stage;
     services.setDialogParent(&stage);
     WindowRegistry windows(app);

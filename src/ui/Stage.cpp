@@ -1,6 +1,7 @@
 #include "ui/Stage.h"
 
 #include "ui/Form.h"
+#include "ui/Kiosk.h"
 #include "ui/Units.h"
 
 #include <QCloseEvent>
@@ -128,5 +129,5 @@ void Stage::closeEvent(QCloseEvent* e)
 {
     // Closing the stage is closing the main menu: the program decides how to end.
     e->ignore();
-    emit closeRequested();
+    if (!isKiosk(*this)) emit closeRequested();
 }

@@ -4,6 +4,8 @@
 #include "shell/core/Mdlmain.h"
 #include "shell/core/WindowRegistry.h"
 #include "ui/Artwork.h"
+#include "ui/Kiosk.h"
+#include "ui/PressAndHold.h"
 #include "ui/Stage.h"
 
 FrmChoose::FrmChoose(AppContext& app, const QString& name)
@@ -39,7 +41,13 @@ FrmChoose::FrmChoose(AppContext& app, const QString& name)
     ImgBack->Move(14400, 0, 960, 960);
     ImgBack->setPicture(Artwork::back());
     ImgBack->setHandCursor();
-    connect(ImgBack, &Control::Click, this, [this] { endProgram(); });
+    // In kiosk mode a click is nothing; a grown-up holds the picture for two seconds.
+    connect(ImgBack, &Control::Click, this, [this] {
+        if (!isKiosk(stage())) endProgram();
+    });
+    holdTimer = makeTimer(QStringLiteral("holdTimer"));
+    new PressAndHold(
+        *ImgBack, *holdTimer, 2000, [this] { return isKiosk(stage()); }, [this] { endProgram(); });
 
     connect(&stage(), &Stage::closeRequested, this, [this] { endProgram(); });
 }

@@ -1,6 +1,6 @@
 #pragma once
 // The main menu: six course areas as large pictures, an animation, the F1 hint, and the
-// back picture that ends the program.
+// back picture that ends the program (in kiosk mode only when held for two seconds).
 
 #include "shell/core/AppContext.h"
 #include "ui/AnimatedImage.h"
@@ -9,6 +9,7 @@
 #include "ui/Frame.h"
 #include "ui/Image.h"
 #include "ui/Label.h"
+#include "ui/Timer.h"
 
 class FrmChoose : public Form {
     Q_OBJECT
@@ -26,6 +27,7 @@ public:
     Frame* Frame1;
     ControlArray<Image> ImgYY, ImgSX, ImgRZ, ImgTS, ImgSY, ImgJY;
     Image* ImgBack;
+    Timer* holdTimer; // kiosk mode: how long the back picture has been held
 
     void Form_Load() override;
     void Form_Activate() override;
