@@ -53,14 +53,6 @@ Label* makeClockLabel(Form& form, const QString& name, double left, double top, 
 
 } // namespace
 
-QList<QString> charactersOf(const QString& text)
-{
-    QList<QString> characters;
-    for (const char32_t c : text.toUcs4())
-        characters << QString::fromUcs4(&c, 1);
-    return characters;
-}
-
 const QStringList& WritingForm::WindowNames()
 {
     static const QStringList names{QStringLiteral("FrmShurufa"), QStringLiteral("FrmShurufa2"),

@@ -4,6 +4,7 @@
 // stroke recorder, and the handwriting pad that opens with the window and closes with it.
 // A writing window adds its model characters and its input boxes.
 
+#include "activities/language/Characters.h"
 #include "frame/ActivityForm.h"
 #include "frame/RoundCycle.h"
 #include "ui/Button.h"
@@ -70,6 +71,3 @@ private:
 
     QPointer<HandwritingPad> pad_;
 };
-
-// The characters of a text one by one (a character outside the basic plane is one).
-QList<QString> charactersOf(const QString& text);
