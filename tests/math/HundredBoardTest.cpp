@@ -128,10 +128,14 @@ TEST(HundredBoard, ADropCountsStrictlyWithinFifteenPixelsOfTheTilesOwnSquare)
         QPoint offset;
         bool lands;
     };
+    // The uppermost tiles of their stacks: 1, 11 and 91; 1 on the square of 11 shows a 1 too.
+    // A square is 73 pixels wide, so its centre lies half a pixel right of (and below) the
+    // pixel the offsets start from: -14 and +15 are 14.5 pixels away, -15 and +16 are 15.5.
     const Case cases[] = {
-        {16, 16, {14, 0}, true},    {16, 16, {15, 0}, false}, {16, 16, {-14, 14}, true},
-        {16, 16, {0, -15}, false},  {6, 16, {}, false},       {6, 6, {}, true},
-        {99, 99, {-14, -14}, true},
+        {10, 10, {-14, 0}, true},   {10, 10, {-15, 0}, false}, {10, 10, {15, 0}, true},
+        {10, 10, {16, 0}, false},   {10, 10, {0, -15}, false}, {10, 10, {15, -14}, true},
+        {10, 10, {0, 16}, false},   {0, 10, {}, false},        {0, 0, {}, true},
+        {90, 90, {-14, -14}, true},
     };
     for (const Case& c : cases) {
         Board b;

@@ -5,29 +5,26 @@
 
 namespace {
 
-// Where the two rows stand, in design pixels from the top and from the bottom.
+// Where the two rows stand, in design pixels from the top and (negative) the bottom.
 constexpr double OrderedTop = 100;
-constexpr double ShuffledFromBottom = 250;
+constexpr double ShuffledTop = -250;
 
 } // namespace
 
 FrmPaixu2::FrmPaixu2(AppContext& app, const QString& name)
-    : ActivityForm(app, name)
-    , levels(*this, QStringLiteral("jpg"))
-    , row(*this, {.tileName = QStringLiteral("Picture1"),
-                  .tile = {48, 568, 169, 169},
-                  .slotName = QStringLiteral("Picture2"),
-                  .slot = {200, 136, 169, 169},
-                  .gap = 2,
-                  .dragged = false})
+    : SortingRowsForm(app, name,
+                      {.tileName = QStringLiteral("Picture1"),
+                       .tile = {48, 568, 169, 169},
+                       .slotName = QStringLiteral("Picture2"),
+                       .slot = {200, 136, 169, 169},
+                       .gap = 2,
+                       .dragged = false})
     , cycle(*this, {.afterWrong = RoundCycle::AfterWrong::SameAgain},
             Feedback::PauseWhenRight{*Timer1, 1000}, {.nextRound = [this] {
                 row.clear();
                 zhaiRu();
             }})
 {
-    Image3 = MakeSizeReference(*this, QStringLiteral("Image3"), 169);
-    Image5 = MakeSizeReference(*this, QStringLiteral("Image5"), 89);
     Picture1[0].setHandCursor();
     Picture1.onClick([this](int index) { Picture1_Click(index); });
     Picture3 = make<PictureBox>(QStringLiteral("Picture3"));
@@ -49,12 +46,10 @@ void FrmPaixu2::Form_Load()
 void FrmPaixu2::zhaiRu()
 {
     Picture3->hide();
-    if (!levels.read()) return;
-    const int n = levels.count();
+    const int n = readLevel(ShuffledTop, OrderedTop);
+    if (n == 0) return;
     MakeRandomOrder(app(), n);
     MakeRandomOrder2(app(), n);
-    SizeSortingRows(row, *Image3, *Image5, n, ScaleHeight() - ShuffledFromBottom * app().ScaleY,
-                    OrderedTop * app().ScaleY);
     std::vector<TileRow::Tile> shuffled;
     std::vector<QPixmap> ordered;
     for (int i = 1; i <= n; ++i) {

@@ -5,24 +5,17 @@
 // second later brings a new question; after as many right answers as the level has
 // numbers, the next level. A wrong click ("error") leaves the question.
 
-#include "activities/math/SortingLevels.h"
-#include "frame/ActivityForm.h"
+#include "activities/math/SortingRowsForm.h"
 #include "frame/RoundCycle.h"
-#include "frame/TileRow.h"
-#include "ui/Image.h"
 #include "ui/Timer.h"
 
-class FrmPaixu2 : public ActivityForm {
+class FrmPaixu2 : public SortingRowsForm {
     Q_OBJECT
 public:
     FrmPaixu2(AppContext& app, const QString& name);
 
-    Image* Image3;        // the size of one number (hidden)
-    Image* Image5;        // the size of eleven numbers (hidden)
     PictureBox* Picture3; // the white cover
     Timer* Timer1 = makeTimer(QStringLiteral("Timer1"));
-    SortingLevels levels;
-    TileRow row;
     ControlArray<PictureBox>& Picture1 = row.tiles;     // the shuffled numbers
     ControlArray<PictureBox>& Picture2 = row.slotBoxes; // the numbers in order
     RoundCycle cycle;

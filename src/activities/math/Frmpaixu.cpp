@@ -6,34 +6,30 @@
 
 namespace {
 
-// Where the two rows stand, in design pixels from the top and from the bottom.
+// Where the two rows stand, in design pixels from the top and (negative) the bottom.
 constexpr double TilesTop = 100;
-constexpr double SlotsFromBottom = 200;
+constexpr double SlotsTop = -200;
 constexpr double FaceSide = 185;
 
 } // namespace
 
 Frmpaixu::Frmpaixu(AppContext& app, const QString& name)
-    : ActivityForm(app, name)
-    , levels(*this, QStringLiteral("jpg"))
-    , row(*this,
-          {.tileName = QStringLiteral("Picture2"),
-           .tile = {208, 112, 169, 169},
-           .slotName = QStringLiteral("Picture1"),
-           .slot = {56, 568, 169, 169},
-           .intoSlot = RasterOp::And},
-          [this](int) {
-              if (!row.complete()) return;
-              ++levels.level;
-              Image1->show();
-              cycle.answer(true);
-          })
+    : SortingRowsForm(app, name,
+                      {.tileName = QStringLiteral("Picture2"),
+                       .tile = {208, 112, 169, 169},
+                       .slotName = QStringLiteral("Picture1"),
+                       .slot = {56, 568, 169, 169},
+                       .intoSlot = RasterOp::And},
+                      [this](int) {
+                          if (!row.complete()) return;
+                          ++levels.level;
+                          Image1->show();
+                          cycle.answer(true);
+                      })
     , cycle(*this,
             {.sound = RoundCycle::Sound::Silent, .reward = RoundCycle::Reward::WithNextRound},
             Feedback::Pause{*Timer2, 1000}, {.nextRound = [this] { PangDuang(); }})
 {
-    Image3 = MakeSizeReference(*this, QStringLiteral("Image3"), 169);
-    Image5 = MakeSizeReference(*this, QStringLiteral("Image5"), 89);
     // An empty place is white, so a number copied into it by AND shows as it is.
     Picture1[0].setBackColor(Qt::white);
     Picture2[0].setHandCursor();
@@ -56,11 +52,9 @@ void Frmpaixu::Form_Load()
 void Frmpaixu::zhaiRu()
 {
     Image1->hide();
-    if (!levels.read()) return;
-    const int n = levels.count();
+    const int n = readLevel(TilesTop, SlotsTop);
+    if (n == 0) return;
     MakeRandomOrder(app(), n);
-    SizeSortingRows(row, *Image3, *Image5, n, TilesTop * app().ScaleY,
-                    ScaleHeight() - SlotsFromBottom * app().ScaleY);
     std::vector<TileRow::Tile> tiles;
     for (int j = 0; j < n; ++j) {
         const int item = app().RandomOrder[j + 1];

@@ -4,24 +4,17 @@
 // the box's centre), where it stays. When every number is in place a smiling face shows
 // for a second, then "win", a reward, and the next level.
 
-#include "activities/math/SortingLevels.h"
-#include "frame/ActivityForm.h"
+#include "activities/math/SortingRowsForm.h"
 #include "frame/RoundCycle.h"
-#include "frame/TileRow.h"
-#include "ui/Image.h"
 #include "ui/Timer.h"
 
-class Frmpaixu : public ActivityForm {
+class Frmpaixu : public SortingRowsForm {
     Q_OBJECT
 public:
     Frmpaixu(AppContext& app, const QString& name);
 
-    Image* Image3; // the size of one number (hidden)
-    Image* Image5; // the size of eleven numbers (hidden)
     Image* Image1; // the smiling face of a finished level
     Timer* Timer2 = makeTimer(QStringLiteral("Timer2"));
-    SortingLevels levels;
-    TileRow row;
     ControlArray<PictureBox>& Picture2 = row.tiles;     // the numbers to drag
     ControlArray<PictureBox>& Picture1 = row.slotBoxes; // their places
     RoundCycle cycle;

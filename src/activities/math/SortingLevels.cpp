@@ -1,11 +1,9 @@
 #include "activities/math/SortingLevels.h"
 
 #include "frame/DataPictures.h"
-#include "frame/TileRow.h"
 #include "shell/core/CourseItems.h"
 #include "shell/core/CourseStore.h"
 #include "ui/Control.h"
-#include "ui/Image.h"
 
 namespace {
 
@@ -55,20 +53,4 @@ QSizeF SortingBoxSize(const Control& largest, const Control& smallest, int n)
     const double shrink = (n - 1) / 10.0;
     return {largest.Width() - (largest.Width() - smallest.Width()) * shrink,
             largest.Height() - (largest.Height() - smallest.Height()) * shrink};
-}
-
-Image* MakeSizeReference(ActivityForm& form, const QString& name, double side)
-{
-    auto* reference = form.make<Image>(name);
-    reference->Move(0, 0, side, side);
-    reference->hide();
-    return reference;
-}
-
-void SizeSortingRows(TileRow& row, const Control& largest, const Control& smallest, int n,
-                     double tileTop, double slotTop)
-{
-    const QSizeF size = SortingBoxSize(largest, smallest, n);
-    row.tiles[0].Move(row.tiles[0].Left(), tileTop, size.width(), size.height());
-    row.slotBoxes[0].Move(row.slotBoxes[0].Left(), slotTop, size.width(), size.height());
 }

@@ -12,8 +12,6 @@
 #include <vector>
 
 class Control;
-class Image;
-class TileRow;
 
 class SortingLevels {
 public:
@@ -45,11 +43,3 @@ private:
 // number, shrinking by a tenth of the way to the smallest reference for every further number
 // (one number is the largest size, eleven the smallest, more are smaller still).
 QSizeF SortingBoxSize(const Control& largest, const Control& smallest, int n);
-
-// The two hidden pictures whose sizes are the largest and the smallest number box.
-Image* MakeSizeReference(ActivityForm& form, const QString& name, double side);
-
-// Gives both templates of a row the size of a level of n numbers and puts the tiles' row at
-// tileTop and the slots' row at slotTop (window pixels), ready for the row to be laid.
-void SizeSortingRows(TileRow& row, const Control& largest, const Control& smallest, int n,
-                     double tileTop, double slotTop);
