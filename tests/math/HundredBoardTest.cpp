@@ -22,12 +22,12 @@ struct Board {
     {
         m.dragOnto(&w->Picture1[k], &w->Picture2[s], offset);
     }
-    // The topmost tile at the middle of a stack row, or -1.
+    // The uppermost tile in the middle of a stack row, or -1.
     int uppermostTileAt(int row) const
     {
-        const PictureBox& first = w->Picture1[0];
-        QWidget* hit = w->childAt(int(first.x() + first.width() / 2),
-                                  int(first.y() + first.height() * (row + 0.5)));
+        const Image& stacks = *w->Image2;
+        QWidget* hit = w->childAt(int(stacks.x() + stacks.width() / 2),
+                                  int(stacks.y() + stacks.height() * (row + 0.5)));
         for (int k = 0; k < HundredBoard::Tiles; ++k)
             if (w->Picture1.at(k) == hit) return k;
         return -1;
@@ -153,7 +153,9 @@ TEST(HundredBoard, ADropCountsStrictlyWithinFifteenPixelsOfTheTilesOwnSquare)
         EXPECT_EQ(b.w->PlacedCount(), c.lands ? 1 : 0);
         EXPECT_EQ(tile.Visible(), !c.lands);
         EXPECT_EQ(square.image() == face, c.lands);
-        if (!c.lands) EXPECT_EQ(QPointF(tile.Left(), tile.Top()), home);
+        if (!c.lands) {
+            EXPECT_EQ(QPointF(tile.Left(), tile.Top()), home);
+        }
         EXPECT_TRUE(b.m.sounds().isEmpty());
     }
 }

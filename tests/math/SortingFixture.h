@@ -9,5 +9,6 @@ struct SortingFixture : SumsFixture {
                             bool stretch = false);
 };
 
-// The numbers' pictures, for comparing what a box shows.
+// The number whose picture an image shows (0: none of them), and whether it is n.
+int numberShown(const QImage& image);
 bool showsNumber(const QImage& image, int n);

@@ -21,12 +21,8 @@ const QString TwoLevels = QStringLiteral("1=1 2 3 4 5\n2=6 7 8 9");
 std::vector<int> numbersIn(const ControlArray<PictureBox>& row, int count)
 {
     std::vector<int> read;
-    for (int i = 0; i < count; ++i) {
-        int shown = 0;
-        for (int n = 1; n <= 10; ++n)
-            if (showsNumber(row[i].image(), n)) shown = n;
-        read.push_back(shown);
-    }
+    for (int i = 0; i < count; ++i)
+        read.push_back(numberShown(row[i].image()));
     return read;
 }
 
@@ -95,10 +91,10 @@ TEST(Sorting, ANumberStaysOnlyInItsOwnPlace)
 {
     Paixu p;
     PictureBox* three = p.tileOf(3);
-    const QPointF home(three->Left(), three->Top());
+    const QPoint home = three->pos();
     p.m.dragOnto(three, &p.w->Picture1[1]);
     EXPECT_EQ(p.m.sounds(), QStringList{QStringLiteral("mousemove")});
-    EXPECT_EQ(QPointF(three->Left(), three->Top()), home);
+    EXPECT_EQ(three->pos(), home);
     EXPECT_TRUE(three->Visible());
 
     p.m.dragOnto(three, &p.w->Picture1[2], {14, -14});
@@ -169,7 +165,9 @@ TEST(SortingCovered, TheOrderedRowHasOneNumberCoveredAndTheShuffledRowBelow)
         EXPECT_DOUBLE_EQ(w->Picture2[i].Top(), 100);
         EXPECT_DOUBLE_EQ(w->Picture1[i].Top(), 768 - 250);
         EXPECT_DOUBLE_EQ(w->Picture1[i].Left(), w->Picture2[i].Left());
-        if (i) EXPECT_DOUBLE_EQ(w->Picture2[i].Left() - w->Picture2[i - 1].Left(), 137 + 2);
+        if (i > 0) {
+            EXPECT_DOUBLE_EQ(w->Picture2[i].Left() - w->Picture2[i - 1].Left(), 137 + 2);
+        }
     }
     EXPECT_EQ(w->Picture3->geometry(), w->Picture2[2].geometry());
     const QPoint middle = w->Picture2[2].geometry().center();
