@@ -74,7 +74,7 @@ void TileRow::layTiles(int first, const std::vector<Tile>& row)
     }
 }
 
-void TileRow::laySlots(int first, int count)
+void TileRow::laySlots(int first, int count, const std::vector<QPixmap>& faces)
 {
     firstSlot_ = first;
     slotCount_ = count;
@@ -83,6 +83,8 @@ void TileRow::laySlots(int first, int count)
         PictureBox& slot = element(slotBoxes, first + j);
         slot.Cls();
         slot.Move(placeLeft(count, j), slotBoxes[0].Top());
+        if (j < int(faces.size()) && !faces[j].isNull())
+            slot.PaintPicture(faces[j], 0, 0, slot.width(), slot.height());
         slot.show();
     }
 }

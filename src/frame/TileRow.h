@@ -49,8 +49,9 @@ public:
 
     // Lays tiles as elements first, first + 1, ... in a row of tiles.size() places.
     void layTiles(int first, const std::vector<Tile>& row);
-    // Lays count empty slots as elements first, first + 1, ... in reading order.
-    void laySlots(int first, int count);
+    // Lays count empty slots as elements first, first + 1, ... in reading order; with faces,
+    // slot j shows faces[j] stretched over it from the start (a row already filled in).
+    void laySlots(int first, int count, const std::vector<QPixmap>& faces = {});
     // Removes every tile and slot but the templates, and clears the templates.
     void clear();
 

@@ -5,10 +5,7 @@
 const QColor SumsFixture::GoodGif(40, 200, 90);
 const QColor SumsFixture::BadGif(210, 60, 160);
 
-namespace {
-
-// A 1 x 1 GIF of one colour, which QMovie plays as a still animation.
-QByteArray gifOf(const QColor& c)
+QByteArray SumsFixture::gifOf(const QColor& c)
 {
     QByteArray gif("GIF89a\x01\x00\x01\x00\x80\x00\x00", 13);
     gif += char(c.red());
@@ -18,8 +15,6 @@ QByteArray gifOf(const QColor& c)
     gif += QByteArray("\x2c\x00\x00\x00\x00\x01\x00\x01\x00\x00\x02\x02\x44\x01\x00\x3b", 16);
     return gif;
 }
-
-} // namespace
 
 SumsFixture::SumsFixture(const QString& additions, const QString& subtractions, QSize screen)
     : MathFixture(screen)

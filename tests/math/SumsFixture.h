@@ -17,6 +17,8 @@ struct SumsFixture : MathFixture {
                    const QString& numbers = QStringLiteral("1=1 2 3 4 5 6 7 8 9 10"));
 
     static QColor numeral(int n);
+    // A 1 x 1 GIF of one colour, which QMovie plays as a still animation.
+    static QByteArray gifOf(const QColor& c);
     static QColor apples(int n);
     // The colour of the good (and bad) animation.
     static const QColor GoodGif;

@@ -20,10 +20,6 @@ namespace {
 const QSet<QString> NotYetBuilt = {
     // addition, subtraction and fill-in; decomposition; quantities and number cards
     // the hundred board and sorting
-    "Frm100",
-    "Frmpaixu",
-    "FrmPaixu2",
-    "Frmpaixu_yd",
     // recognition, pairing, word building, picture talk, sentence ordering
     // picture learning and the games
     "Frmdangtugzh",

@@ -3,11 +3,15 @@
 #include "activities/math/ComparisonForm.h"
 #include "activities/math/ComparisonMenu.h"
 #include "activities/math/Decomposition.h"
+#include "activities/math/Frm100.h"
 #include "activities/math/FrmJieshu.h"
+#include "activities/math/FrmPaixu2.h"
 #include "activities/math/FrmShu_wu.h"
 #include "activities/math/FrmXunxuDuo.h"
 #include "activities/math/FrmXunxushsh.h"
 #include "activities/math/FrmXunxushshXue.h"
+#include "activities/math/Frmpaixu.h"
+#include "activities/math/Frmpaixu_yd.h"
 #include "activities/math/MissingCard.h"
 #include "activities/math/OrdinalRow.h"
 #include "activities/math/PictureCards.h"
@@ -48,4 +52,10 @@ void registerMathWindows(WindowRegistry& windows)
     });
 
     // The hundred board and sorting.
+    windows.add({
+        windowOf<Frm100>(QStringLiteral("Frm100")),
+        windowOf<Frmpaixu>(QStringLiteral("Frmpaixu")),
+        windowOf<FrmPaixu2>(QStringLiteral("FrmPaixu2")),
+        windowOf<Frmpaixu_yd>(QStringLiteral("Frmpaixu_yd")),
+    });
 }
