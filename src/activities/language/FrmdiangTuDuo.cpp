@@ -21,6 +21,7 @@ FrmdiangTuDuo::FrmdiangTuDuo(AppContext& app, const QString& name)
     picture->setBorder(true);
     picture->setBackColor(Qt::white);
     picture->setHandCursor();
+    picture->hide(); // shown by the set-up, when the lesson has pictures to move
     Picture1.setDesigned(picture);
     // A moving picture is hit when it is pressed: by the release it may have moved on.
     Picture1.onMouseDown([this](int index, Qt::MouseButton button, double, double) {
