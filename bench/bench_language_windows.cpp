@@ -1,19 +1,28 @@
-// The language windows of recognition, pairing, word building, picture talk and sentence
-// ordering: the captions of a 12-item lesson drawn; each window opened with a lesson of 12
-// photos as the activity chooser leaves them (640 x 480 photos decoded in ItemPictures), from
-// its load handler to its first painted frame; and one step of a drag in the pairing window
-// at 1920 x 1080, the picture in hand following the pointer and the window repainted.
+// The language windows of recognition, pairing, word building, picture talk, sentence
+// ordering, picture learning and the two games: the captions of a 12-item lesson drawn; each
+// window opened with a lesson of 12 photos as the activity chooser leaves them (640 x 480
+// photos decoded in ItemPictures), from its load handler to its first painted frame; one step
+// of a drag in the pairing window at 1920 x 1080, the picture in hand following the pointer
+// and the window repainted; one frame of each moving game at 1920 x 1080 (a tick and the
+// repaint of what it moved); how much of one core a game takes on the real event loop while
+// it runs and while it waits for "开始"; and how soon speaking a name returns.
 
 #include "QuietServices.h"
 #include "ShellBench.h"
+#include "activities/language/Frmdiangtu.h"
 #include "activities/language/LanguageWindows.h"
 #include "activities/language/Mdlpicwenzhi.h"
 #include "activities/language/PairingForm.h"
 #include "frame/ActivityForm.h"
 #include "shell/core/Mdlmain.h"
+#include "shell/core/SpeechEngine.h"
+#include "ui/Timer.h"
 
 #include <QElapsedTimer>
+#include <QEventLoop>
+#include <QTimer>
 #include <benchmark/benchmark.h>
+#include <ctime>
 
 namespace {
 
@@ -44,6 +53,7 @@ struct LanguageBench {
         app.windows = &windows;
         app.CurrentArea = QStringLiteral("语言");
         app.CurrentLesson = QStringLiteral("课堂");
+        app.ItemCount = Items;
         for (int k = 1; k <= Items; ++k)
             app.ItemPictures[k] = QPixmap::fromImage(benchPhoto(k));
         windows.attach(stage);
@@ -146,17 +156,112 @@ void BM_PairingDragStep(benchmark::State& state)
 }
 BENCHMARK(BM_PairingDragStep)->UseManualTime()->Unit(benchmark::kMillisecond);
 
+// Opens a moving game; the point-picture game is started with its button.
+Form* openGame(LanguageBench& bench, const QString& name)
+{
+    Form* form = bench.windows.open(name);
+    if (auto* points = qobject_cast<Frmdiangtu*>(form))
+        QTest::mouseClick(points->Command1, Qt::LeftButton);
+    ShellBench::settle();
+    return form;
+}
+
+// One frame of a moving game at 1920 x 1080: the tick and the repaint of what moved.
+void BM_GameFrame(benchmark::State& state, const QString& name)
+{
+    LanguageBench bench(QSize(1920, 1080));
+    Form* form = openGame(bench, name);
+    auto* timer = form ? form->findChild<Timer*>(QStringLiteral("Timer1")) : nullptr;
+    if (!timer || !timer->isRunning()) {
+        state.SkipWithError("no game running");
+        return;
+    }
+    timer->stop(); // the benchmark ticks
+    for (auto _ : state) {
+        QElapsedTimer clock;
+        clock.start();
+        timer->fire();
+        QCoreApplication::processEvents();
+        state.SetIterationTime(clock.nsecsElapsed() / 1e9);
+    }
+}
+
+double processCpuSeconds()
+{
+    timespec t{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+    return double(t.tv_sec) + double(t.tv_nsec) / 1e9;
+}
+
+// Two seconds of a game window on the real event loop and timers at 1920 x 1080, running or
+// (the point-picture game before "开始") waiting.
+void BM_GameCpu(benchmark::State& state, const QString& name, bool running)
+{
+    LanguageBench bench(QSize(1920, 1080));
+    Form* form = running ? openGame(bench, name) : bench.windows.open(name);
+    ShellBench::settle();
+    if (!form) {
+        state.SkipWithError("the window did not open");
+        return;
+    }
+    for (auto _ : state) {
+        QElapsedTimer clock;
+        clock.start();
+        const double cpuBefore = processCpuSeconds();
+        QEventLoop loop;
+        QTimer::singleShot(2000, &loop, &QEventLoop::quit);
+        loop.exec();
+        const double cpu = processCpuSeconds() - cpuBefore;
+        const double wall = double(clock.nsecsElapsed()) / 1e9;
+        state.SetIterationTime(wall);
+        state.counters["cpu_percent_of_one_core"] = 100.0 * cpu / wall;
+    }
+}
+
+// From the click that says a name to the return to the event loop: espeak-ng works on its
+// own thread.
+void BM_SpeakNameReturns(benchmark::State& state)
+{
+    SpeechEngine engine;
+    int k = 0;
+    for (auto _ : state) {
+        engine.speak(QString::fromUtf8(Lesson[k++ % Items]));
+        state.PauseTiming();
+        QCoreApplication::processEvents();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_SpeakNameReturns)->Unit(benchmark::kMicrosecond);
+
 } // namespace
 
 int main(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
-    for (const char* window : {"FrmTu_zhi", "FrmZhi_tu", "FrmpeiduiTu_zhi", "FrmpeiduiZhi_tu",
-                               "Frmkantzc", "Frmkantshh", "FrmZhuju"})
+    for (const char* window :
+         {"FrmTu_zhi", "FrmZhi_tu", "FrmpeiduiTu_zhi", "FrmpeiduiZhi_tu", "Frmkantzc", "Frmkantshh",
+          "FrmZhuju", "Frmdangtugzh", "Frmtuxgzh", "FrmtuxgzhWZ", "Frmdiangtu", "FrmdiangTuDuo"})
         benchmark::RegisterBenchmark((std::string("BM_OpenWindow/") + window).c_str(),
                                      BM_OpenWindow, QString::fromLatin1(window))
             ->Unit(benchmark::kMillisecond);
+    for (const char* game : {"Frmdiangtu", "FrmdiangTuDuo"}) {
+        const QString name = QString::fromLatin1(game);
+        benchmark::RegisterBenchmark((std::string("BM_GameFrame/") + game).c_str(), BM_GameFrame,
+                                     name)
+            ->UseManualTime()
+            ->Unit(benchmark::kMillisecond);
+        benchmark::RegisterBenchmark((std::string("BM_GameCpu/running/") + game).c_str(),
+                                     BM_GameCpu, name, true)
+            ->UseManualTime()
+            ->Iterations(1)
+            ->Unit(benchmark::kMillisecond);
+    }
+    benchmark::RegisterBenchmark("BM_GameCpu/waiting/Frmdiangtu", BM_GameCpu,
+                                 QStringLiteral("Frmdiangtu"), false)
+        ->UseManualTime()
+        ->Iterations(1)
+        ->Unit(benchmark::kMillisecond);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

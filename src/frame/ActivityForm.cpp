@@ -62,6 +62,14 @@ void ActivityForm::speakInstruction()
     SpeakInstruction(app_, name());
 }
 
+void ActivityForm::moveRewardStrip(QPointF number, QPointF pictures)
+{
+    if (!hasRewardStrip()) return;
+    LblNum[0].Move(number.x(), number.y());
+    ImgStar[0].Move(pictures.x(), pictures.y());
+    ImgFace[0].Move(pictures.x(), pictures.y());
+}
+
 void ActivityForm::repeatsInstruction(Control& control)
 {
     connect(&control, &Control::Click, this, [this] { speakInstruction(); });

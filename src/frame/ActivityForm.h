@@ -10,6 +10,8 @@
 #include "ui/Label.h"
 #include "ui/TextBox.h"
 
+#include <QPointF>
+
 class RoundCycle;
 
 class ActivityForm : public Form {
@@ -37,6 +39,10 @@ public:
 
     // Speaks the window's instruction, if it has one.
     void speakInstruction();
+
+    // Moves the reward strip from the top of the window (the score number and the first
+    // star and face, in the form's unit); before InitRewards, which lines up the rest.
+    void moveRewardStrip(QPointF number, QPointF pictures);
 
 protected:
     // Closes the window; the one it was opened from is in front again.

@@ -22,11 +22,6 @@ const QSet<QString> NotYetBuilt = {
     // the hundred board and sorting
     // recognition, pairing, word building, picture talk, sentence ordering
     // picture learning and the games
-    "Frmdangtugzh",
-    "Frmtuxgzh",
-    "FrmtuxgzhWZ",
-    "Frmdiangtu",
-    "FrmdiangTuDuo",
     // writing practice
     // finding the same, classification, colours, sequences, picture arrangement
     // jigsaw, missing piece, colouring

@@ -6,10 +6,14 @@
 #include "activities/language/FrmShurusz.h"
 #include "activities/language/FrmShuruys.h"
 #include "activities/language/FrmZhuju.h"
+#include "activities/language/Frmdangtugzh.h"
+#include "activities/language/FrmdiangTuDuo.h"
+#include "activities/language/Frmdiangtu.h"
 #include "activities/language/Frmkantshh.h"
 #include "activities/language/Frmkantzc.h"
 #include "activities/language/PairingForm.h"
 #include "activities/language/RecognitionForm.h"
+#include "activities/language/TargetLearningForm.h"
 #include "shell/core/WindowRegistry.h"
 
 void registerLanguageWindows(WindowRegistry& windows)
@@ -35,6 +39,11 @@ void registerLanguageWindows(WindowRegistry& windows)
     });
 
     // Picture learning, the point-picture game and the shooting game.
-
-    (void)windows;
+    windows.add({
+        windowOf<Frmdangtugzh>(QStringLiteral("Frmdangtugzh")),
+        windowOfRow<TargetLearningForm>(TargetLearningForm::Rows[0]),
+        windowOfRow<TargetLearningForm>(TargetLearningForm::Rows[1]),
+        windowOf<Frmdiangtu>(QStringLiteral("Frmdiangtu")),
+        windowOf<FrmdiangTuDuo>(QStringLiteral("FrmdiangTuDuo")),
+    });
 }
