@@ -67,12 +67,6 @@ void PictureBox::setBorder(bool border)
     update();
 }
 
-void PictureBox::setRaised(bool raised)
-{
-    raised_ = raised;
-    update();
-}
-
 void PictureBox::backColorChanged()
 {
     restart();
@@ -149,8 +143,7 @@ void PictureBox::PaintPicture(const QImage& picture, double x, double y, double 
         andPicture(*image, picture, target, from);
     } else {
         QPainter p(image);
-        p.setRenderHint(QPainter::SmoothPixmapTransform,
-                        smoothStretch_ && target.size() != from.size());
+        p.setRenderHint(QPainter::SmoothPixmapTransform, target.size() != from.size());
         p.drawImage(target, picture, from);
     }
     update(target);
@@ -274,8 +267,6 @@ Control* PictureBox::cloneControl() const
     copy->picture_ = picture_;
     copy->stretch_ = stretch_;
     copy->border_ = border_;
-    copy->raised_ = raised_;
-    copy->smoothStretch_ = smoothStretch_;
     copy->image_ = image_;
     copy->stale_ = stale_;
     copy->drawn_ = drawn_;
@@ -294,17 +285,5 @@ void PictureBox::paintEvent(QPaintEvent*)
     if (border_) {
         p.setPen(QColor(128, 128, 128));
         p.drawRect(rect().adjusted(0, 0, -1, -1));
-    }
-    if (raised_) {
-        const QRect r = rect().adjusted(0, 0, -1, -1);
-        p.setPen(QColor(255, 255, 255));
-        p.drawLine(r.topLeft(), r.topRight());
-        p.drawLine(r.topLeft(), r.bottomLeft());
-        p.setPen(QColor(64, 64, 64));
-        p.drawLine(r.bottomLeft(), r.bottomRight());
-        p.drawLine(r.topRight(), r.bottomRight());
-        p.setPen(QColor(128, 128, 128));
-        p.drawLine(r.bottomLeft() + QPoint(1, -1), r.bottomRight() + QPoint(-1, -1));
-        p.drawLine(r.topRight() + QPoint(-1, 1), r.bottomRight() + QPoint(-1, -1));
     }
 }

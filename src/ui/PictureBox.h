@@ -35,12 +35,6 @@ public:
     bool Stretch() const { return stretch_; }
     void setStretch(bool stretch);
     void setBorder(bool border);
-    // A raised, three-dimensional edge (a button that stays pressed out), drawn over the image.
-    void setRaised(bool raised);
-    bool Raised() const { return raised_; }
-    // Whether a picture stretched by PaintPicture is smoothed. Off, every pixel is one of the
-    // picture's own colours, so black outlines stay black and their areas can be filled.
-    void setSmoothStretch(bool smooth) { smoothStretch_ = smooth; }
 
     // What the child sees: background, picture and drawing, the size of the box, in one
     // 32-bit opaque format so that exact colours compare.
@@ -100,8 +94,6 @@ private:
     QPixmap picture_;
     bool stretch_ = false;
     bool border_ = false;
-    bool raised_ = false;
-    bool smoothStretch_ = true;
     // Built on first use at the box's size: windows size their controls after creating them.
     mutable QImage image_;
     mutable bool stale_ = true;  // background or picture changed since the image was built

@@ -108,7 +108,11 @@ TEST(FrmPingtuMenu, SixNumberedThumbnailsCrossedByTheirGridsAndAClickOpensThePuz
 
     m.click(&menu->Picture1[3]);
     EXPECT_EQ(m.fx.app.PuzzleType, 3);
-    EXPECT_TRUE(menu->Picture1[3].Raised());
+    EXPECT_TRUE(menu->raised(3));
+    const QImage& raised = menu->Picture1[3].image();
+    EXPECT_EQ(raised.pixelColor(0, 40), QColor(Qt::white)) << "a light edge on the left";
+    EXPECT_EQ(raised.pixelColor(80, 40), QColor(64, 64, 64)) << "a dark one on the right";
+    EXPECT_FALSE(menu->raised(2));
     auto* puzzle = m.fx.windows.find<Frmpingtu2>(QStringLiteral("Frmpingtu2"));
     ASSERT_NE(puzzle, nullptr);
     EXPECT_EQ(puzzle->puzzle().PieceCount(), 9);

@@ -1,5 +1,6 @@
 #include "activities/cognition/ColouringBook.h"
 
+#include <QPainter>
 #include <array>
 
 namespace {
@@ -40,6 +41,17 @@ QRectF OutlinePlacement(QSizeF picture, QSizeF canvas)
     const double h = canvas.height();
     if (ratio > 1) return {0, (h - h / ratio) / 2, w + 10, h / ratio};
     return {(w - w * ratio) / 2, 0, w * ratio + 5, h + 5};
+}
+
+QImage OutlinePage(const QImage& picture, QSize canvas)
+{
+    QImage page(canvas, QImage::Format_RGB32);
+    page.fill(Qt::white);
+    const QRect to = OutlinePlacement(picture.size(), canvas).toRect();
+    if (to.isEmpty()) return page;
+    QPainter(&page).drawImage(
+        to.topLeft(), picture.scaled(to.size(), Qt::IgnoreAspectRatio, Qt::FastTransformation));
+    return page;
 }
 
 void ColouringBook::previous()

@@ -2,6 +2,7 @@
 // The colouring game without pixels: the palette, where an outline picture lies on the
 // canvas, which pixels are outline, and the turning of the pages with one reward a page.
 
+#include <QImage>
 #include <QPoint>
 #include <QRectF>
 #include <QRgb>
@@ -23,6 +24,11 @@ QPoint place(int k);
 // the top, centred across and 5 pixels larger each way; what runs past the canvas is cut off.
 // Empty for a picture without pixels.
 QRectF OutlinePlacement(QSizeF picture, QSizeF canvas);
+
+// The canvas with the outline picture stretched over its place, white around it. The picture
+// is stretched without smoothing, so every pixel is one of its own colours: black lines stay
+// black and the areas between them can be filled exactly.
+QImage OutlinePage(const QImage& picture, QSize canvas);
 
 // A pixel of the outlines: exactly black. A fill never starts there.
 constexpr bool isOutline(QRgb pixel)

@@ -8,6 +8,8 @@ namespace {
 
 constexpr int Thumbnails = 6;
 const QColor Teal(0, 192, 192);
+const QColor RaisedShadow(64, 64, 64);
+const QColor RaisedEdge(128, 128, 128);
 
 } // namespace
 
@@ -44,6 +46,22 @@ void FrmPingtuMenu::Form_Load()
     }
 }
 
+// A light edge at the top and left, a dark one at the bottom and right: the thumbnail stands
+// out like a button.
+void FrmPingtuMenu::raiseThumbnail(PictureBox& thumbnail)
+{
+    const double right = thumbnail.width() - 1;
+    const double bottom = thumbnail.height() - 1;
+    thumbnail.setDrawWidth(1);
+    thumbnail.Line(0, 0, right, 0, Qt::white);
+    thumbnail.Line(0, 0, 0, bottom, Qt::white);
+    thumbnail.Line(0, bottom, right, bottom, RaisedShadow);
+    thumbnail.Line(right, 0, right, bottom, RaisedShadow);
+    thumbnail.Line(1, bottom - 1, right - 1, bottom - 1, RaisedEdge);
+    thumbnail.Line(right - 1, 1, right - 1, bottom - 1, RaisedEdge);
+    raised_.insert(thumbnail.index());
+}
+
 // Lines across the whole thumbnail where the puzzle's pieces meet.
 void FrmPingtuMenu::drawGrid(PictureBox& thumbnail, int type, double width, double height)
 {
@@ -56,7 +74,7 @@ void FrmPingtuMenu::drawGrid(PictureBox& thumbnail, int type, double width, doub
 
 void FrmPingtuMenu::Picture1_Click(int i)
 {
-    Picture1[i].setRaised(true);
+    raiseThumbnail(Picture1[i]);
     app().PuzzleType = int16_t(i);
     app().windows->open(QStringLiteral("Frmpingtu2"));
 }

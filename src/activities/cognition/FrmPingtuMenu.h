@@ -6,6 +6,8 @@
 #include "ui/ControlArray.h"
 #include "ui/PictureBox.h"
 
+#include <QSet>
+
 class FrmPingtuMenu : public ActivityForm {
     Q_OBJECT
 public:
@@ -14,9 +16,14 @@ public:
     ControlArray<PictureBox> Picture1; // the thumbnails
 
     void Form_Load() override;
+    // Whether a thumbnail has been clicked (it stays raised while the menu is open).
+    bool raised(int i) const { return raised_.contains(i); }
 
 private:
     // Sets the grid and opens the puzzle; the thumbnail stays raised while the menu is open.
     void Picture1_Click(int i);
     void drawGrid(PictureBox& thumbnail, int type, double width, double height);
+    void raiseThumbnail(PictureBox& thumbnail);
+
+    QSet<int> raised_;
 };

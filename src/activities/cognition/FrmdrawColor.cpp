@@ -33,7 +33,6 @@ FrmdrawColor::FrmdrawColor(AppContext& app, const QString& name)
     Picture1->Move(320, 48, 687, 681);
     Picture1->setBackColor(Qt::white);
     Picture1->setFillStyle(ShapeFill::Solid);
-    Picture1->setSmoothStretch(false);
     QObject::connect(Picture1, &Control::MouseUp, this,
                      [this](Qt::MouseButton b, double x, double y) { Picture1_MouseUp(b, x, y); });
     repeatsInstruction(*Picture1);
@@ -99,9 +98,9 @@ void FrmdrawColor::drawPicture()
     const QPixmap& picture = app().ItemPictures[size_t(book_.PictureIndex())];
     Picture2->Move(Picture2->Left(), Picture2->Top(), picture.width(), picture.height());
     Picture2->setPicture(picture);
-    const QRectF to = OutlinePlacement(picture.size(), Picture1->size());
-    if (to.isEmpty()) return;
-    Picture1->PaintPicture(picture, to.x(), to.y(), to.width(), to.height());
+    if (picture.isNull()) return;
+    const QImage page = OutlinePage(picture.toImage(), Picture1->size());
+    Picture1->PaintPicture(page, 0, 0, page.width(), page.height());
 }
 
 void FrmdrawColor::Label1_Click(int k)
