@@ -95,16 +95,29 @@ TEST(FrmPingtuMenu, SixNumberedThumbnailsCrossedByTheirGridsAndAClickOpensThePuz
         EXPECT_DOUBLE_EQ(t.Left(), 480);
         EXPECT_DOUBLE_EQ(t.Top(), 120 + 88 * i);
     }
-    const QColor line(Qt::black);
+    // The lines fall between pixels (81 / 2 = 40.5): a line is found within a pixel of its place.
+    const auto lineAcross = [](const QImage& t, double y) {
+        for (int dy = -1; dy <= 1; ++dy)
+            if (t.pixelColor(70, int(y) + dy) == QColor(Qt::black)) return true;
+        return false;
+    };
+    const auto lineDown = [](const QImage& t, double x) {
+        for (int dx = -1; dx <= 1; ++dx)
+            if (t.pixelColor(int(x) + dx, 75) == QColor(Qt::black)) return true;
+        return false;
+    };
     const QImage& halves = menu->Picture1[0].image();
-    EXPECT_EQ(halves.pixelColor(70, 40), line) << "one line across the middle";
-    EXPECT_NE(halves.pixelColor(40, 70), line) << "and none down";
+    EXPECT_TRUE(lineAcross(halves, 40.5)) << "one line across the middle";
+    EXPECT_FALSE(lineDown(halves, 40.5)) << "and none down";
     const QImage& thirds = menu->Picture1[2].image();
-    EXPECT_EQ(thirds.pixelColor(27, 70), line) << "lines at a third of the width";
-    EXPECT_EQ(thirds.pixelColor(54, 70), line);
+    EXPECT_TRUE(lineDown(thirds, 27)) << "lines at a third of the width";
+    EXPECT_TRUE(lineDown(thirds, 54));
+    EXPECT_FALSE(lineAcross(thirds, 27));
     const QImage& fifths = menu->Picture1[5].image();
-    for (int k = 1; k < 5; ++k)
-        EXPECT_EQ(fifths.pixelColor(78, 81 * k / 5), line) << k;
+    for (int k = 1; k < 5; ++k) {
+        EXPECT_TRUE(lineAcross(fifths, 81.0 * k / 5)) << k;
+        EXPECT_TRUE(lineDown(fifths, 81.0 * k / 5)) << k;
+    }
 
     m.click(&menu->Picture1[3]);
     EXPECT_EQ(m.fx.app.PuzzleType, 3);
