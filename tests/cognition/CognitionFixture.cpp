@@ -59,10 +59,47 @@ void CognitionFixture::setSequence(const QStringList& items)
 
 void CognitionFixture::setLesson(const QString& lesson, const QStringList& items)
 {
-    for (const QString& item : items)
-        data.addPhoto(item, DataFixture::picture(colourOf(item)));
+    for (const QString& item : items) {
+        photos_[item] = DataFixture::picture(colourOf(item));
+        data.addPhoto(item, photos_[item]);
+    }
     lessons_.emplace_back(lesson, items);
     writeLessons();
+}
+
+void CognitionFixture::setLesson(const QString& lesson,
+                                 const std::vector<std::pair<QString, QImage>>& photos)
+{
+    QStringList items;
+    for (const auto& [item, photo] : photos) {
+        data.addPhoto(item, photo);
+        photos_[item] = photo;
+        items << item;
+    }
+    lessons_.emplace_back(lesson, items);
+    writeLessons();
+}
+
+void CognitionFixture::setOutlines(const std::vector<std::pair<QString, QImage>>& pages)
+{
+    outlines_.clear();
+    for (const auto& [name, outline] : pages) {
+        outlines_ << name;
+        if (!outline.isNull())
+            data.addFile(QStringLiteral("pic/drawpic/%1.bmp").arg(name), DataFixture::bmp(outline));
+    }
+    writeLessons();
+}
+
+void CognitionFixture::chooseLesson(const QString& lesson)
+{
+    fx.app.CurrentArea = QStringLiteral("手眼协调");
+    fx.app.CurrentLesson = lesson;
+    for (const auto& [name, items] : lessons_) {
+        if (name != lesson) continue;
+        for (int k = 1; k <= items.size(); ++k)
+            fx.app.ItemPictures[size_t(k)] = QPixmap::fromImage(photos_[items[k - 1]]);
+    }
 }
 
 void CognitionFixture::writeLessons()
@@ -73,6 +110,7 @@ void CognitionFixture::writeLessons()
     for (const auto& [name, items] : lessons_)
         text += lessonLines(name, items);
     text += QStringLiteral("[分辨颜色]\n") + lessonLines(QStringLiteral("颜色"), colours_);
+    text += QStringLiteral("[填色图片]\n") + lessonLines(QStringLiteral("1"), outlines_);
     data.addCourse(QStringLiteral("课程"), text);
 }
 

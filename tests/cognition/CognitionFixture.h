@@ -30,6 +30,13 @@ struct CognitionFixture {
     void setSequence(const QStringList& items);
     // A lesson of 课程 whose photos are in the data.
     void setLesson(const QString& lesson, const QStringList& items);
+    // The same with a photo of its own for each item.
+    void setLesson(const QString& lesson, const std::vector<std::pair<QString, QImage>>& photos);
+    // The colouring book (填色图片 of 课程) and an outline in pic/drawpic for each page that
+    // has a picture (a null one leaves the file out).
+    void setOutlines(const std::vector<std::pair<QString, QImage>>& pages);
+    // The chooser's step: the lesson chosen in an area of lessons, its photos in ItemPictures.
+    void chooseLesson(const QString& lesson);
 
     template <class T> T* open(const char* window)
     {
@@ -51,6 +58,8 @@ private:
     Categories categories_;
     QStringList colours_;
     std::vector<std::pair<QString, QStringList>> lessons_;
+    QStringList outlines_;
+    std::map<QString, QImage> photos_;
     std::map<QString, QColor> palette_;
 };
 

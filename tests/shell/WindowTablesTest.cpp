@@ -25,9 +25,6 @@ const QSet<QString> NotYetBuilt = {
     // writing practice
     // finding the same, classification, colours, sequences, picture arrangement
     // jigsaw, missing piece, colouring
-    "FrmPingtuMenu",
-    "FrmPingtu",
-    "FrmdrawColor",
     // memory games and the hand-eye maze
     // the drawing board
 };

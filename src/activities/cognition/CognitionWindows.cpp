@@ -2,9 +2,13 @@
 
 #include "activities/cognition/FindingTheSame.h"
 #include "activities/cognition/FrmFengbysh.h"
+#include "activities/cognition/FrmPingtu.h"
+#include "activities/cognition/FrmPingtuMenu.h"
 #include "activities/cognition/FrmShunxutl.h"
 #include "activities/cognition/FrmTupiangPl.h"
+#include "activities/cognition/FrmdrawColor.h"
 #include "activities/cognition/Frmfenglei.h"
+#include "activities/cognition/Frmpingtu2.h"
 #include "shell/core/WindowRegistry.h"
 
 void registerCognitionWindows(WindowRegistry& windows)
@@ -20,6 +24,10 @@ void registerCognitionWindows(WindowRegistry& windows)
     });
 
     // Jigsaw, missing piece and the colouring game.
-
-    (void)windows;
+    windows.add({
+        windowOf<FrmPingtuMenu>(QStringLiteral("FrmPingtuMenu")),
+        windowOf<Frmpingtu2>(QStringLiteral("Frmpingtu2"), QStringLiteral("FrmPingtuMenu")),
+        windowOf<FrmPingtu>(QStringLiteral("FrmPingtu")),
+        windowOf<FrmdrawColor>(QStringLiteral("FrmdrawColor")),
+    });
 }

@@ -1,5 +1,6 @@
 #pragma once
-// Registers the windows of finding the same, classification, colours, sequences, jigsaw, missing piece and colouring under their window names.
+// Registers the windows of finding the same, classification, colours, sequences, jigsaw, missing
+// piece and colouring under their window names.
 
 class WindowRegistry;
 
