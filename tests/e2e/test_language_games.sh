@@ -14,7 +14,7 @@ e2e_view point-picture
 
 # The picture of the point-picture game, as "x y"; the window's background is 255,250,232.
 picture_at() { # r g b [bottom]
-    import -display "$DISPLAY" -window root ppm:- 2>/dev/null | python3 "$FIND" "$@"
+    import -display "$DISPLAY" -window root -depth 8 ppm:- 2>/dev/null | python3 "$FIND" "$@"
 }
 
 e2e_step "a click beside the picture before the game is a miss"
