@@ -119,16 +119,12 @@ void Frmpingtu2::dropped(int i)
 // The finished picture lies over everything and starts to slide.
 void Frmpingtu2::slideAway()
 {
+    if (Timer2->isRunning()) return; // already sliding
     ++PictureNumber;
-    const int n = puzzle_.PieceCount();
-    for (int i = 0; i < n; ++i) {
-        Picture1[i].hide();
-        Picture2[i].hide();
-    }
-    for (int i = n; i >= 1; --i) {
-        Picture1.Unload(i);
-        Picture2.Unload(i);
-    }
+    Picture1.forEach([](int, PictureBox& piece) { piece.hide(); });
+    Picture2.forEach([](int, PictureBox& cell) { cell.hide(); });
+    Picture1.UnloadAllButFirst();
+    Picture2.UnloadAllButFirst();
     Picture1[0].clearPicture();
     Picture2[0].clearPicture();
     Picture3->show();
