@@ -72,14 +72,23 @@ void RecordWriter::flush()
 
 void RecordWriter::failed(const QString& message)
 {
+    // The writer counts as busy until the failure is reported, so a flush returns only
+    // after the message has gone out.
+    bool wasBusy = false;
     {
         std::lock_guard lock(mutex_);
         if (broken_) return;
         broken_ = true;
         tasks_.clear();
+        wasBusy = busy_;
+        busy_ = true;
+    }
+    if (onFailure_) onFailure_(message);
+    {
+        std::lock_guard lock(mutex_);
+        busy_ = wasBusy;
     }
     idle_.notify_all();
-    if (onFailure_) onFailure_(message);
 }
 
 void RecordWriter::run(const QString& path)
