@@ -6,8 +6,8 @@
 #include <QMessageBox>
 #include <memory>
 
-// A box titled "Mindlark" (or the title given) with the text, icon and buttons; the buttons read "确定", "取消",
-// "是" and "否" whatever the system's language.
+// A box titled "Mindlark" (or the title given) with the text, icon and buttons; the buttons read
+// "确定", "取消", "是" and "否" whatever the system's language.
 std::unique_ptr<QMessageBox> MakeMessageBox(QWidget* parent, const QString& text, MessageIcon icon,
                                             MessageButtons buttons, const QString& title = {});
 

@@ -35,7 +35,8 @@ MessageAnswer QtServices::message(const QString& text, MessageIcon icon, Message
                                   const QString& title)
 {
     log(QStringLiteral("message ") + text);
-    const std::unique_ptr<QMessageBox> box = MakeMessageBox(dialogParent_, text, icon, buttons, title);
+    const std::unique_ptr<QMessageBox> box =
+        MakeMessageBox(dialogParent_, text, icon, buttons, title);
     return AnswerOf(QMessageBox::StandardButton(box->exec()));
 }
 
