@@ -13,6 +13,9 @@ E2E_XVFB_PID=
 E2E_PROGRAM_PID=
 E2E_STEP=start
 mkdir -p "$E2E_SHOTS"
+# The program's user data (the record of play, drawings) stays with the test, never in the
+# home folder of whoever runs the tests.
+export XDG_DATA_HOME=$E2E_WORK/user-data
 
 e2e_stop() {
     [ -n "$E2E_PROGRAM_PID" ] && kill "$E2E_PROGRAM_PID" 2>/dev/null && wait "$E2E_PROGRAM_PID" 2>/dev/null
@@ -30,6 +33,11 @@ e2e_fail() {
     e2e_shot "failed-$(echo "$E2E_STEP" | tr -c 'A-Za-z0-9_-' '_')"
     echo "--- program log ---" >&2
     cat "$E2E_LOG" >&2
+    # A program that is still alive but silent: where it waits.
+    if [ -n "$E2E_PROGRAM_PID" ] && kill -0 "$E2E_PROGRAM_PID" 2>/dev/null && command -v gdb >/dev/null; then
+        echo "--- where the program is ---" >&2
+        gdb -p "$E2E_PROGRAM_PID" -batch -ex "thread apply all bt 12" 2>/dev/null | grep -E '^(Thread|#)' >&2
+    fi
     exit 1
 }
 
@@ -72,7 +80,8 @@ e2e_start() {
 e2e_run_program() {
     QT_QPA_PLATFORM=xcb "$E2E_BIN/mindlark" --log --data "$E2E_BIN" "$@" >"$E2E_LOG" 2>&1 &
     E2E_PROGRAM_PID=$!
-    e2e_wait_log '^open FrmChoose$'
+    # Half a second as a rule; far longer with the sanitizers on a busy machine.
+    e2e_wait_log '^open FrmChoose$' 30
 }
 
 # Waits until a line of the log matches the extended regular expression (default 10 s).

@@ -97,6 +97,10 @@ for ((w = 0; w < windows; w++)); do
         E2E_PROGRAM_PID=$!
         e2e_wait_log '^open FrmChoose$'
     fi
+    # A window that only its menu opens is launched as that menu, which then is under test.
+    e2e_wait_log '^launch [^ ]+$' 20
+    launched=$(grep -E '^launch [^ ]+$' "$E2E_LOG" | tail -1 | cut -d' ' -f2)
+    [ "$launched" = "$name" ] || { name=$launched bx=984 by=32; }
     e2e_wait_log "^open $name\$" 20
     event "launch $name"
     for ((i = 0; i < events; i++)); do
