@@ -1,29 +1,12 @@
 // Opening and closing the catalogue many times must leave the resident memory flat: the
 // window, its ten entries with their outlines and its course read are all given back.
 
+#include "MemoryUse.h"
 #include "ShellBench.h"
 
-#include <QFile>
 #include <benchmark/benchmark.h>
-#include <malloc.h>
 
 namespace {
-
-double residentKiB()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly)) return 0;
-    for (const QByteArray& line : status.readAll().split('\n'))
-        if (line.startsWith("VmRSS:")) return line.mid(6).trimmed().split(' ').value(0).toDouble();
-    return 0;
-}
-
-// Bytes the program holds from the allocator: a leak shows here as steady growth, while
-// RSS also moves with the allocator's free lists.
-double heapInUseKiB()
-{
-    return double(mallinfo2().uordblks) / 1024;
-}
 
 void openAndClose(ShellBench& shell, int times)
 {

@@ -7,8 +7,6 @@
 #include "windows/AllWindows.h"
 
 #include <QCoreApplication>
-#include <QFile>
-#include <malloc.h>
 
 QString optionValue(const QStringList& arguments, const QString& option, const QString& fallback)
 {
@@ -87,18 +85,4 @@ void WindowTour::settle()
 {
     QCoreApplication::processEvents();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
-double residentKiB()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly)) return 0;
-    for (const QByteArray& line : status.readAll().split('\n'))
-        if (line.startsWith("VmRSS:")) return line.mid(6).trimmed().split(' ').value(0).toDouble();
-    return 0;
-}
-
-double heapInUseKiB()
-{
-    return double(mallinfo2().uordblks) / 1024;
 }

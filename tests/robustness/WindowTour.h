@@ -39,8 +39,3 @@ private:
     QString lesson_;
     std::unique_ptr<StageFixture> fx_;
 };
-
-// Resident memory of this process, in KiB.
-double residentKiB();
-// Bytes held from the allocator, in KiB.
-double heapInUseKiB();

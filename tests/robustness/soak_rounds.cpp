@@ -10,6 +10,7 @@
 // AddressSanitizer resident memory says little (freed blocks wait in quarantine): there the
 // run is for LeakSanitizer's report at exit, and the limit is left out.
 
+#include "MemoryUse.h"
 #include "WindowTour.h"
 #include "frame/ActivityForm.h"
 #include "frame/RoundCycle.h"
