@@ -75,6 +75,12 @@ void ActivityForm::repeatsInstruction(Control& control)
     connect(&control, &Control::Click, this, [this] { speakInstruction(); });
 }
 
+void ActivityForm::raiseFramePictures()
+{
+    ImgHelp->raise();
+    ImgBack->raise();
+}
+
 void ActivityForm::ImgBack_Click()
 {
     Unload();

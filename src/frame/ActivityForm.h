@@ -40,6 +40,10 @@ public:
     // Speaks the window's instruction, if it has one.
     void speakInstruction();
 
+    // Puts the help and back pictures over everything again, after a picture was raised
+    // over them: a picture let go on the back picture must not lock the child in.
+    void raiseFramePictures();
+
     // Moves the reward strip from the top of the window (the score number and the first
     // star and face, in the form's unit); before InitRewards, which lines up the rest.
     void moveRewardStrip(QPointF number, QPointF pictures);

@@ -68,6 +68,8 @@ void DragAndDrop::MouseUp(Control& picture, int i, Qt::MouseButton button, doubl
 {
     if (button != Qt::LeftButton) return;
     track(picture, x, y);
+    // Wherever the picture stays, the way out stays clickable.
+    form_.raiseFramePictures();
     if (hooks_.drop) {
         hooks_.drop(i);
         return;

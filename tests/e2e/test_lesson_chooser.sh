@@ -19,6 +19,7 @@ xdotool mousemove $(((720 + 2630 + 847) / 15)) $(((600 + 720 + 667) / 15))
 e2e_view chooser-hover
 
 e2e_step "launch the first step"
+opened=$(e2e_count_log '^open [A-Za-z_0-9]+$')
 e2e_click_twips 1967 1987
 e2e_wait_log '^launch [^:]+$'
 e2e_view step-launched
@@ -26,7 +27,7 @@ e2e_view step-launched
 if grep -Eq '^launch [^:]+: no window$' "$E2E_LOG"; then
     echo "note: the first step has no window in this build"
 else
-    e2e_wait_log '^open [A-Za-z_0-9]+$'
+    e2e_wait_more '^open [A-Za-z_0-9]+$' "$opened" # the step's own window, not the chooser
     window=$(grep -E '^open ' "$E2E_LOG" | tail -n 1 | cut -d' ' -f2)
     e2e_step "close the step's window $window"
     e2e_click_twips 14760 480

@@ -188,6 +188,26 @@ TEST(DragAndDrop, AWindowWithItsOwnDropRuleDecidesWhatADropDoes)
     EXPECT_DOUBLE_EQ(window->Picture2->Left(), 600 - 56.5) << "it stays where the rule leaves it";
 }
 
+TEST(DragAndDrop, APictureLetGoOnTheBackPictureLeavesTheWayOut)
+{
+    StageFixture fx;
+    auto* window = new OwnRuleWindow(fx.app);
+    window->sendHome = false; // it stays where it falls, as a jigsaw piece does
+    fx.stage.showForm(window);
+    QWindow* screen = fx.stage.windowHandle();
+    const QPoint back = fx.onStage(window->ImgBack, window->ImgBack->rect().center());
+    const QPoint from = fx.onStage(window->Picture2, QPoint(56, 56));
+    QTest::mouseMove(screen, from);
+    QTest::mousePress(screen, Qt::LeftButton, {}, from);
+    QTest::mouseMove(screen, back);
+    QTest::mouseRelease(screen, Qt::LeftButton, {}, back);
+    ASSERT_TRUE(window->Picture2->geometry().contains(window->ImgBack->geometry().center()))
+        << "the picture lies on the back picture";
+
+    QTest::mouseClick(screen, Qt::LeftButton, {}, back);
+    EXPECT_FALSE(fx.stage.isOpen(window)) << "the back picture still closes the window";
+}
+
 TEST(DragAndDrop, OnAScaledScreenTheDistanceStaysInScreenPixels)
 {
     StageFixture fx(QString(), QSize(1920, 1080));
