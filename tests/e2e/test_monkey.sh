@@ -11,12 +11,8 @@ monkey="$E2E_BIN/../tests/monkey"
 [ -x "$monkey" ] || e2e_skip "no monkey program at $monkey"
 # Random clicks record strokes and save drawings: the monkey plays on a copy of the data
 # folder, beside links to the programs, so the data the other tests read stays as built.
-copy=$E2E_WORK/bin
-mkdir -p "$copy"
-for entry in "$E2E_BIN"/*; do
-    if [ -d "$entry" ]; then cp -r "$entry" "$copy/"; else ln -s "$entry" "$copy/"; fi
-done
-E2E_BIN=$copy
+bash "$(dirname "$0")/../robustness/copy_data.sh" "$E2E_BIN" "$E2E_WORK/bin"
+E2E_BIN=$E2E_WORK/bin
 seed=${MINDLARK_MONKEY_SEED:-$(( (RANDOM << 15) | RANDOM ))}
 windows=${MINDLARK_MONKEY_WINDOWS:-3}
 events=${MINDLARK_MONKEY_EVENTS:-60}
