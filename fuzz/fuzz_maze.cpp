@@ -3,6 +3,7 @@
 // areas quickly. The areas found must lie on the picture, left before right, and every
 // pixel inside a zone's box must be reachable by its rule.
 
+#include "FuzzApplication.h"
 #include "activities/memory/MazeScan.h"
 
 #include <QImage>
@@ -41,6 +42,12 @@ QImage grid(const uint8_t* data, size_t size)
 }
 
 } // namespace
+
+extern "C" int LLVMFuzzerInitialize(int*, char***)
+{
+    startFuzzApplication();
+    return 0;
+}
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {

@@ -1,5 +1,6 @@
 #include "shell/data/CourseIni.h"
 
+#include <QStringDecoder>
 #include <gtest/gtest.h>
 
 namespace {
@@ -73,6 +74,19 @@ TEST(CourseIni, ALoneCarriageReturnIsReportedWithItsLine)
     EXPECT_EQ(ini.value("s", "fruit"), "苹果\r梨");
     EXPECT_EQ(ini.value("s", "ok"), "桃");
     EXPECT_EQ(ini.problems(), QStringList{"line 2: a carriage return inside the line"});
+}
+
+TEST(CourseIni, AsciiBytesDecodeAsTheGbkConverterDecodesThem)
+{
+    // Plain ASCII skips the converter; it must not read any byte differently from it.
+    for (int byte = 0; byte < 0x100; ++byte) {
+        const QByteArray bytes = "k" + QByteArray(1, char(byte)) + "9";
+        QStringDecoder converter("GBK", QStringConverter::Flag::Stateless);
+        const QString expected = converter.decode(bytes);
+        bool valid = false;
+        EXPECT_EQ(decodeGbk(bytes, &valid), expected) << byte;
+        EXPECT_EQ(valid, !converter.hasError()) << byte;
+    }
 }
 
 TEST(CourseIni, CutGbkKeepsWholeCharactersOfEveryWidth)

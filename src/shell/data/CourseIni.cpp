@@ -3,6 +3,8 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 
+#include <algorithm>
+
 namespace {
 
 bool isBlank(char c)
@@ -41,6 +43,12 @@ QString folded(const QString& name)
 
 QString decodeGbk(const QByteArray& bytes, bool* valid)
 {
+    // Most lines (keys, numbers, stroke points) are plain ASCII, which GBK leaves as it is;
+    // opening a converter for each of them would cost more than the reading itself.
+    if (std::all_of(bytes.cbegin(), bytes.cend(), [](char c) { return uchar(c) < 0x80; })) {
+        if (valid) *valid = true;
+        return QString::fromLatin1(bytes);
+    }
     // Stateless: a lead byte cut off at the end is an error here, not held for a next call.
     QStringDecoder decoder("GBK", QStringConverter::Flag::Stateless);
     QString text = decoder.decode(bytes);
